@@ -1,0 +1,9 @@
+// Small text rules for folder paths and menu captions.
+#pragma once
+
+#include <string>
+
+// The text with a backslash at its end; an empty text becomes "\".
+std::wstring AddBackslash(const std::wstring& text);
+// The text without its first "&" (so "&&" becomes "&"): a menu caption turned into a hint.
+std::wstring StripAmpersand(const std::wstring& text);
