@@ -24,10 +24,27 @@ wine_exports() {
     if [ -f "$WINE_STATE/display" ]; then export DISPLAY=":$(cat "$WINE_STATE/display")"; fi
 }
 
+# The test user must reach the build tree's programs: open the way to it where it is closed.
+grant_test_user_access() {
+    local dir
+    dir=$(cd "$WINE_STATE/.." && pwd)
+    while [ "$dir" != / ]; do
+        if ! as_wine_user test -x "$dir"; then
+            echo "wine: letting $(wine_user) pass through $dir (chmod o+x)" >&2
+            chmod o+x "$dir"
+        fi
+        dir=$(dirname "$dir")
+    done
+    as_wine_user test -r "$WINE_STATE/.." || chmod -R go+rX "$WINE_STATE/.."
+}
+
 wine_prefix_init() {
     mkdir -p "$WINE_STATE/home"
     local user; user=$(wine_user)
-    [ "$user" = "$(id -un)" ] || chown "$user:" "$WINE_STATE" "$WINE_STATE/home"
+    if [ "$user" != "$(id -un)" ]; then
+        chown "$user:" "$WINE_STATE" "$WINE_STATE/home"
+        grant_test_user_access
+    fi
     if [ ! -f "$WINE_STATE/prefix/system.reg" ]; then
         echo "wine: creating the prefix in $WINE_STATE/prefix (once)" >&2
         ( wine_exports; as_wine_user wineboot -i >/dev/null 2>&1; as_wine_user wineserver -w )
