@@ -80,7 +80,10 @@ wine_env_start() {
     wine_prefix_init
     xvfb_start
     # Persistent server: each later Wine start costs milliseconds instead of seconds.
-    ( wine_exports; as_wine_user wineserver -p >/dev/null 2>&1 < /dev/null )
+    ( wine_exports; as_wine_user wineserver -p >/dev/null 2>&1 < /dev/null
+      # The first program starts Wine's background services, which keep its output open: let
+      # them start here, on /dev/null, not holding the pipe of whichever test comes first.
+      as_wine_user /usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1 < /dev/null )
     touch "$WINE_STATE/running"
 }
 

@@ -7,9 +7,11 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
-// The one error the GIF layer raises; its message is shown to the user as it is.
+// The one error the GIF layer raises; its message is shown to the user as it is. Messages of
+// the block model continue a sentence that begins with the file ("обрезан на смещении 34 ...").
 class GIFError : public std::exception {
 public:
     explicit GIFError(std::wstring message) : message_(std::move(message)) {}

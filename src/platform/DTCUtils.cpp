@@ -1,5 +1,6 @@
 #include "DTCUtils.h"
 
+#include "FileTimeSeam.h"
 #include "UniqueHandle.h"
 #include "WindowsVersion.h"
 
@@ -8,8 +9,6 @@
 #include <array>
 
 namespace {
-
-FileTimeSetter fileTimeSetter = ::SetFileTime;
 
 std::optional<SYSTEMTIME> LocalCalendarTime(const FILETIME& universal)
 {
@@ -91,7 +90,7 @@ bool WriteFileTimes(const std::wstring& path, const std::optional<FILETIME>& cre
                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.Valid())
         return false;
-    return fileTimeSetter(file.Get(), Given(created), Given(accessed), Given(written)) != FALSE;
+    return StoreFileTimes(file.Get(), Given(created), Given(accessed), Given(written)) != FALSE;
 }
 
 } // namespace
@@ -169,11 +168,6 @@ bool SetFileTimesSeparate(const std::wstring& path, TDateTime createdDate, TDate
     const auto modified = UniversalFromFat(DateTimeToFat(modifiedDate, modifiedTime));
     const auto opened = UniversalFromFat(DateToFat(openedDate));
     return WriteFileTimes(path, created, opened, modified);
-}
-
-FileTimeSetter ReplaceFileTimeSetter(FileTimeSetter setter)
-{
-    return std::exchange(fileTimeSetter, setter);
 }
 
 int WindowsVersionCode()

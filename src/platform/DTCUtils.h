@@ -45,11 +45,6 @@ bool SetFileTimesSame(const std::wstring& path, TDateTime date, TDateTime time);
 bool SetFileTimesSeparate(const std::wstring& path, TDateTime createdDate, TDateTime createdTime,
                           TDateTime modifiedDate, TDateTime modifiedTime, TDateTime openedDate);
 
-// Tests replace the call that stores file times: Wine keeps no creation time on Linux, so the
-// values handed over are what can be checked. Returns the setter it replaces.
-using FileTimeSetter = BOOL(WINAPI*)(HANDLE, const FILETIME*, const FILETIME*, const FILETIME*);
-FileTimeSetter ReplaceFileTimeSetter(FileTimeSetter setter);
-
 int WindowsVersionCode();
 // Bits per pixel of the screen.
 int ScreenColorDepth();

@@ -1,4 +1,5 @@
 #include "DTCUtils.h"
+#include "FileTimeRecorder.h"
 #include "TempFolder.h"
 #include "WideText.h"
 
@@ -7,26 +8,6 @@
 #include <array>
 
 namespace {
-
-struct HandedTimes {
-    std::optional<FILETIME> created, accessed, written;
-};
-HandedTimes handed;
-FileTimeSetter realSetter;
-
-BOOL WINAPI RecordingSetter(HANDLE file, const FILETIME* created, const FILETIME* accessed, const FILETIME* written)
-{
-    const auto keep = [](const FILETIME* t) { return t ? std::optional<FILETIME>(*t) : std::nullopt; };
-    handed = {keep(created), keep(accessed), keep(written)};
-    return realSetter(file, created, accessed, written);
-}
-
-// Records what reaches the system's SetFileTime: Wine stores no creation time on Linux.
-class SetterSeam {
-public:
-    SetterSeam() { handed = {}; realSetter = ReplaceFileTimeSetter(RecordingSetter); }
-    ~SetterSeam() { ReplaceFileTimeSetter(realSetter); }
-};
 
 std::uint64_t Ticks(const FILETIME& t) { return std::uint64_t(t.dwHighDateTime) << 32 | t.dwLowDateTime; }
 
@@ -100,16 +81,18 @@ TEST_F(DTCUtilsFiles, SizesAreWholeAndSixtyFourBit)
 
 TEST_F(DTCUtilsFiles, SameValueReachesAllThreeTimesInUniversalTime)
 {
-    SetterSeam seam;
+    FileTimeRecorder recorder;
     const CalendarDate date{2002, 3, 14};
     ASSERT_TRUE(SetFileTimesSame(file, EncodeDate(2002, 3, 14), EncodeTime(13, 45, 59, 0)));
 
     const ClockTime written{13, 45, 58, 0}; // two-second resolution
     const std::uint64_t expected = UniversalTicks(date, written);
-    ASSERT_TRUE(handed.created && handed.accessed && handed.written);
-    EXPECT_EQ(Ticks(*handed.created), expected);
-    EXPECT_EQ(Ticks(*handed.accessed), expected);
-    EXPECT_EQ(Ticks(*handed.written), expected);
+    ASSERT_EQ(recorder.Calls().size(), 1u);
+    const FileTimeCall& handed = recorder.Calls()[0];
+    ASSERT_TRUE(handed.Created && handed.Accessed && handed.Written);
+    EXPECT_EQ(Ticks(*handed.Created), expected);
+    EXPECT_EQ(Ticks(*handed.Accessed), expected);
+    EXPECT_EQ(Ticks(*handed.Written), expected);
 
     EXPECT_EQ(FileModifiedValue(file), EncodeDateTime(date, written));
     EXPECT_EQ(FileOpenedValue(file), EncodeDate(2002, 3, 14));
@@ -119,14 +102,16 @@ TEST_F(DTCUtilsFiles, SameValueReachesAllThreeTimesInUniversalTime)
 
 TEST_F(DTCUtilsFiles, SeparateValuesWithAccessAtMidnight)
 {
-    SetterSeam seam;
+    FileTimeRecorder recorder;
     ASSERT_TRUE(SetFileTimesSeparate(file, EncodeDate(1999, 1, 2), EncodeTime(3, 4, 6, 0),
                                      EncodeDate(2010, 11, 12), EncodeTime(20, 30, 41, 0),
                                      EncodeDate(2020, 5, 6) + EncodeTime(17, 18, 19, 0)));
-    ASSERT_TRUE(handed.created && handed.accessed && handed.written);
-    EXPECT_EQ(Ticks(*handed.created), UniversalTicks({1999, 1, 2}, {3, 4, 6, 0}));
-    EXPECT_EQ(Ticks(*handed.written), UniversalTicks({2010, 11, 12}, {20, 30, 40, 0}));
-    EXPECT_EQ(Ticks(*handed.accessed), UniversalTicks({2020, 5, 6}, {0, 0, 0, 0}));
+    ASSERT_EQ(recorder.Calls().size(), 1u);
+    const FileTimeCall& handed = recorder.Calls()[0];
+    ASSERT_TRUE(handed.Created && handed.Accessed && handed.Written);
+    EXPECT_EQ(Ticks(*handed.Created), UniversalTicks({1999, 1, 2}, {3, 4, 6, 0}));
+    EXPECT_EQ(Ticks(*handed.Written), UniversalTicks({2010, 11, 12}, {20, 30, 40, 0}));
+    EXPECT_EQ(Ticks(*handed.Accessed), UniversalTicks({2020, 5, 6}, {0, 0, 0, 0}));
 
     EXPECT_EQ(FileModifiedValue(file), EncodeDateTime({2010, 11, 12}, {20, 30, 40, 0}));
     const auto entry = ReadFileEntry(file);
@@ -140,7 +125,7 @@ TEST_F(DTCUtilsFiles, TimesReadBackAreKeptWhenWrittenAgain)
     ASSERT_TRUE(SetFileTimesSeparate(file, EncodeDate(2001, 1, 1), EncodeTime(1, 1, 2, 0),
                                      EncodeDate(2003, 3, 3), EncodeTime(3, 3, 4, 0), EncodeDate(2004, 4, 4)));
     const auto before = ReadFileEntry(file);
-    SetterSeam seam;
+    FileTimeRecorder recorder;
     // A caller keeping the times whose box is not ticked hands back what it read.
     ASSERT_TRUE(SetFileTimesSeparate(file, FileCreatedValue(file), FileCreatedValue(file),
                                      FileModifiedValue(file), FileModifiedValue(file), FileOpenedValue(file)));
@@ -149,7 +134,8 @@ TEST_F(DTCUtilsFiles, TimesReadBackAreKeptWhenWrittenAgain)
     EXPECT_EQ(Ticks(after->ftLastAccessTime), Ticks(before->ftLastAccessTime));
     // Wine keeps no creation time: what it reports goes back at two-second resolution.
     const std::uint64_t twoSeconds = 20'000'000;
-    EXPECT_EQ(Ticks(*handed.created), Ticks(before->ftCreationTime) / twoSeconds * twoSeconds);
+    ASSERT_EQ(recorder.Calls().size(), 1u);
+    EXPECT_EQ(Ticks(*recorder.Calls()[0].Created), Ticks(before->ftCreationTime) / twoSeconds * twoSeconds);
 }
 
 TEST_F(DTCUtilsFiles, TimeOutsideTheWindowStaysAsItIs)
@@ -160,16 +146,19 @@ TEST_F(DTCUtilsFiles, TimeOutsideTheWindowStaysAsItIs)
     ASSERT_TRUE(SetFileTime(h, nullptr, nullptr, &old));
     CloseHandle(h);
 
-    SetterSeam seam;
+    FileTimeRecorder recorder;
     ASSERT_TRUE(SetFileTimesSeparate(file, EncodeDate(2000, 2, 2), 0, FileModifiedValue(file),
                                      FileModifiedValue(file), EncodeDate(2001, 3, 3)));
-    EXPECT_FALSE(handed.written) << "no value is handed over for the 1975 time";
-    EXPECT_TRUE(handed.created && handed.accessed);
+    ASSERT_EQ(recorder.Calls().size(), 1u);
+    const FileTimeCall& handed = recorder.Calls()[0];
+    EXPECT_FALSE(handed.Written) << "no value is handed over for the 1975 time";
+    EXPECT_TRUE(handed.Created && handed.Accessed);
     EXPECT_EQ(Ticks(ReadFileEntry(file)->ftLastWriteTime), Ticks(old));
     EXPECT_EQ(FileOpenedValue(file), EncodeDate(2001, 3, 3));
 
     // With every time outside the window nothing is written at all.
     EXPECT_FALSE(SetFileTimesSame(file, EncodeDate(1979, 12, 31), EncodeTime(23, 59, 0, 0)));
+    EXPECT_EQ(recorder.Calls().size(), 1u);
     EXPECT_EQ(Ticks(ReadFileEntry(file)->ftLastWriteTime), Ticks(old));
 }
 
