@@ -48,6 +48,20 @@ TEST(DTCUtils, RunsInAZoneWithABias)
     ASSERT_NE(zone.Bias, 0) << "the Windows suites must run in a non-UTC time zone";
 }
 
+TEST(DTCUtils, RunsInTheLocaleOfItsSuite)
+{
+    std::array<wchar_t, 64> lang{};
+    GetEnvironmentVariableW(L"LANG", lang.data(), DWORD(lang.size()));
+    const std::wstring name = lang.data();
+    if (name.starts_with(L"ru_RU")) {
+        EXPECT_EQ(GetUserDefaultLCID(), 0x419u);
+        EXPECT_EQ(GetACP(), 1251u);
+    } else if (name.starts_with(L"en_US")) {
+        EXPECT_EQ(GetUserDefaultLCID(), 0x409u);
+        EXPECT_EQ(GetACP(), 1252u);
+    }
+}
+
 TEST_F(DTCUtilsFiles, MissingPathGivesFailureValues)
 {
     const std::wstring missing = folder.File(L"missing.txt");
