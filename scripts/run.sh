@@ -25,18 +25,21 @@ trap 'wine_env_stop' EXIT
 wine_env_start
 wine_exports
 # Wine's own desktop window gives the program's window a frame and caption in the picture.
-/usr/lib/wine/wine64 explorer /desktop=velmor,1024x768 "$exe" &
+desktop=/desktop=velmor,1024x768
+velmor_running() { pgrep -f '^[^ ]*velmor\.exe$' >/dev/null; }
+/usr/lib/wine/wine64 explorer "$desktop" "$exe" &
 program=$!
 timeout 30 xdotool search --sync --onlyvisible --name 'Wine' >/dev/null || {
     echo "run: the window did not appear" >&2; exit 1; }
-for _ in $(seq 100); do pgrep -f '^[^ ]*velmor\.exe$' >/dev/null && break; sleep 0.1; done
+for _ in $(seq 100); do velmor_running && break; sleep 0.1; done
 sleep 2 # let the window paint before the picture is taken
 shot=$PWD/build/windows/screenshot.png
 import -window root "$shot"
 echo "run: window shown; screenshot saved to $shot"
 # As the user's close box would: taskkill without /f asks the window to close.
-/usr/lib/wine/wine64 explorer /desktop=velmor,1024x768 taskkill /im velmor.exe >/dev/null 2>&1 || true
-for _ in $(seq 100); do pgrep -f '^[^ ]*velmor\.exe$' >/dev/null || break; sleep 0.1; done
-if pgrep -f '^[^ ]*velmor\.exe$' >/dev/null; then echo "run: the program did not close; ending it" >&2; fi
+# It must run on the same Wine desktop to see the window.
+/usr/lib/wine/wine64 explorer "$desktop" taskkill /im velmor.exe >/dev/null 2>&1 || true
+for _ in $(seq 100); do velmor_running || break; sleep 0.1; done
+if velmor_running; then echo "run: the program did not close; ending it" >&2; fi
 kill "$program" 2>/dev/null || true
 echo "run: closed"

@@ -1,5 +1,7 @@
 #include "TempFolder.h"
 
+#include "UniqueHandle.h"
+
 #include <windows.h>
 
 #include <stdexcept>
@@ -53,28 +55,26 @@ TempFolder::~TempFolder()
 
 void WriteBytes(const std::wstring& path, const std::string& bytes)
 {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid())
         throw std::runtime_error("cannot create a test file");
     DWORD written = 0;
-    const BOOL ok = WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    if (!ok || written != bytes.size())
+    const BOOL ok = WriteFile(file.Get(), bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    if (!file.Close() || !ok || written != bytes.size())
         throw std::runtime_error("cannot write a test file");
 }
 
 std::string ReadBytes(const std::wstring& path)
 {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid())
         throw std::runtime_error("cannot open a test file");
     LARGE_INTEGER size{};
-    GetFileSizeEx(file, &size);
+    GetFileSizeEx(file.Get(), &size);
     std::string bytes(std::size_t(size.QuadPart), '\0');
     DWORD read = 0;
-    ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
-    CloseHandle(file);
+    ReadFile(file.Get(), bytes.data(), DWORD(bytes.size()), &read, nullptr);
     bytes.resize(read);
     return bytes;
 }
