@@ -16,7 +16,7 @@ mkdir -p "$WINE_STATE"
 wine_prefix_init
 
 if [ -n "${DISPLAY:-}" ]; then
-    ( wine_exports; export DISPLAY; exec /usr/lib/wine/wine64 "$exe" )
+    ( wine_exports; export DISPLAY; exec "$WINE" "$exe" )
     exit $?
 fi
 
@@ -27,7 +27,7 @@ wine_exports
 # Wine's own desktop window gives the program's window a frame and caption in the picture.
 desktop=/desktop=velmor,1024x768
 velmor_running() { pgrep -f '^[^ ]*velmor\.exe$' >/dev/null; }
-/usr/lib/wine/wine64 explorer "$desktop" "$exe" &
+"$WINE" explorer "$desktop" "$exe" &
 program=$!
 timeout 30 xdotool search --sync --onlyvisible --name 'Wine' >/dev/null || {
     echo "run: the window did not appear" >&2; exit 1; }
@@ -38,7 +38,7 @@ import -window root "$shot"
 echo "run: window shown; screenshot saved to $shot"
 # As the user's close box would: taskkill without /f asks the window to close.
 # It must run on the same Wine desktop to see the window.
-/usr/lib/wine/wine64 explorer "$desktop" taskkill /im velmor.exe >/dev/null 2>&1 || true
+"$WINE" explorer "$desktop" taskkill /im velmor.exe >/dev/null 2>&1 || true
 for _ in $(seq 100); do velmor_running || break; sleep 0.1; done
 if velmor_running; then echo "run: the program did not close; ending it" >&2; fi
 kill "$program" 2>/dev/null || true

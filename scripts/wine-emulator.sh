@@ -11,5 +11,5 @@ if [ ! -f "$WINE_STATE/running" ]; then
 fi
 wine_exports
 status=0
-as_wine_user /usr/lib/wine/wine64 "$@" || status=$?
+as_wine_user "$WINE" "$@" || status=$?
 exit $status

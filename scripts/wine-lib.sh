@@ -2,6 +2,9 @@
 # (prefix, persistent wineserver, virtual display) kept in a state folder of the build tree.
 # Source it, then set WINE_STATE to that folder.
 
+# Debian's wine64 package puts its programs here, not on PATH.
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
 WINE_TEST_USER=velmortest
 WINE_TZ=Europe/Moscow
 
@@ -47,7 +50,8 @@ wine_prefix_init() {
     fi
     if [ ! -f "$WINE_STATE/prefix/system.reg" ]; then
         echo "wine: creating the prefix in $WINE_STATE/prefix (once)" >&2
-        ( wine_exports; as_wine_user wineboot -i >/dev/null 2>&1; as_wine_user wineserver -w )
+        ( wine_exports; as_wine_user "$WINE" wineboot -i >/dev/null 2>&1; as_wine_user "$WINESERVER" -w )
+        [ -f "$WINE_STATE/prefix/system.reg" ] || { echo "wine: could not create the prefix" >&2; return 1; }
     fi
 }
 
@@ -80,15 +84,15 @@ wine_env_start() {
     wine_prefix_init
     xvfb_start
     # Persistent server: each later Wine start costs milliseconds instead of seconds.
-    ( wine_exports; as_wine_user wineserver -p >/dev/null 2>&1 < /dev/null
+    ( wine_exports; as_wine_user "$WINESERVER" -p >/dev/null 2>&1 < /dev/null
       # The first program starts Wine's background services, which keep its output open: let
       # them start here, on /dev/null, not holding the pipe of whichever test comes first.
-      as_wine_user /usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1 < /dev/null )
+      as_wine_user "$WINE" cmd /c exit >/dev/null 2>&1 < /dev/null )
     touch "$WINE_STATE/running"
 }
 
 wine_env_stop() {
-    ( wine_exports; as_wine_user wineserver -k >/dev/null 2>&1 || true )
+    ( wine_exports; as_wine_user "$WINESERVER" -k >/dev/null 2>&1 || true )
     xvfb_stop
     rm -f "$WINE_STATE/running"
 }

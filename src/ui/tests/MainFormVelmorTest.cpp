@@ -28,10 +28,11 @@ std::wstring VelmorExe()
     return wide;
 }
 
-HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD milliseconds)
+// The window exists (with its caption) before the program shows it, so wait for it to be shown.
+HWND WaitForShownWindow(const wchar_t* className, const wchar_t* caption, DWORD milliseconds)
 {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(20))
-        if (const HWND found = FindWindowW(className, caption))
+        if (const HWND found = FindWindowW(className, caption); found && IsWindowVisible(found))
             return found;
     return nullptr;
 }
@@ -44,9 +45,8 @@ TEST(VelmorExe, StartsShowsItsWindowAndEndsWhenClosed)
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         << GetLastError();
-    const HWND window = WaitForWindow(L"TMainFormVelmor", L"Velmor", 10000);
+    const HWND window = WaitForShownWindow(L"TMainFormVelmor", L"Velmor", 10000);
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(IsWindowVisible(window));
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
     DWORD exitCode = 1;
