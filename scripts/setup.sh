@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake make g++ clang libclang-rt-14-dev googletest
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine64 fonts-wine xvfb xdotool x11-utils imagemagick gifsicle giflib-tools locales tzdata)
+          wine64 fonts-wine python3 xvfb xdotool x11-utils imagemagick gifsicle giflib-tools locales tzdata)
 
 missing=()
 for p in "${packages[@]}"; do
