@@ -1,13 +1,20 @@
 #include "Window.h"
 
+#include <commctrl.h>
+
 #include <vector>
+
+namespace {
+const wchar_t* const OwnerProperty = L"Velmor.Window";
+}
 
 Window::~Window()
 {
     if (hwnd_) {
         // Stop routing to this object before the window goes, so no message reaches a dead object.
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
+        const HWND hwnd = hwnd_;
+        Detach();
+        DestroyWindow(hwnd);
     }
 }
 
@@ -16,6 +23,56 @@ std::wstring Window::Text() const
     std::vector<wchar_t> buffer(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1);
     const int length = GetWindowTextW(hwnd_, buffer.data(), static_cast<int>(buffer.size()));
     return std::wstring(buffer.data(), static_cast<std::size_t>(length));
+}
+
+void Window::SetBounds(const RECT& bounds)
+{
+    SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+}
+
+void Window::SetBounds(int left, int top, int width, int height)
+{
+    SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT Window::Bounds() const
+{
+    RECT bounds{};
+    GetWindowRect(hwnd_, &bounds);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+
+RECT Window::ClientRect() const
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    return client;
+}
+
+Window* Window::FromHandle(HWND hwnd)
+{
+    return hwnd ? static_cast<Window*>(GetPropW(hwnd, OwnerProperty)) : nullptr;
+}
+
+bool Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    HWND sender = nullptr;
+    switch (message) {
+    case WM_COMMAND:
+        sender = reinterpret_cast<HWND>(lParam);
+        break;
+    case WM_NOTIFY:
+        sender = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+        break;
+    case WM_DRAWITEM:
+        sender = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+        break;
+    default:
+        return false;
+    }
+    Window* const control = FromHandle(sender);
+    return control && control->OnReflected(message, wParam, lParam, result);
 }
 
 void Window::RegisterClassOnce(const wchar_t* className, HICON icon)
@@ -44,25 +101,64 @@ void Window::Create(const wchar_t* className, const std::wstring& caption, DWORD
                     GetModuleHandleW(nullptr), this);
 }
 
+void Window::CreateControl(const wchar_t* className, const std::wstring& caption, DWORD style,
+                           DWORD exStyle, const RECT& bounds, HWND parent, int id)
+{
+    const HWND hwnd = CreateWindowExW(exStyle, className, caption.c_str(), style | WS_CHILD,
+                                      bounds.left, bounds.top, bounds.right - bounds.left,
+                                      bounds.bottom - bounds.top, parent,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                      GetModuleHandleW(nullptr), nullptr);
+    if (!hwnd)
+        return;
+    Attach(hwnd);
+    subclassed_ = SetWindowSubclass(hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+void Window::Attach(HWND hwnd)
+{
+    hwnd_ = hwnd;
+    SetPropW(hwnd, OwnerProperty, this);
+}
+
+void Window::Detach()
+{
+    if (subclassed_)
+        RemoveWindowSubclass(hwnd_, SubclassProc, 0);
+    subclassed_ = false;
+    RemovePropW(hwnd_, OwnerProperty);
+    hwnd_ = nullptr;
+}
+
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (subclassed_)
+        return DefSubclassProc(hwnd_, message, wParam, lParam);
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_NCCREATE)
+        static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams)->Attach(hwnd);
+    Window* const self = FromHandle(hwnd);
     if (!self)
         return DefWindowProcW(hwnd, message, wParam, lParam);
     const LRESULT result = self->OnMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
+        self->Detach();
+        self->OnDestroyed();
+    }
+    return result;
+}
+
+LRESULT CALLBACK Window::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR data)
+{
+    auto* const self = reinterpret_cast<Window*>(data);
+    const LRESULT result = self->OnMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        self->Detach();
         self->OnDestroyed();
     }
     return result;

@@ -1,4 +1,5 @@
-// A thin owner of one window: routes its messages to a virtual handler of the object.
+// A thin owner of one window: routes its messages to a virtual handler of the object. Windows of
+// our own classes are reached from WM_NCCREATE on; system controls are subclassed after creation.
 #pragma once
 
 #include <windows.h>
@@ -19,6 +20,22 @@ public:
     }
     void SetText(const std::wstring& text) { SetWindowTextW(hwnd_, text.c_str()); }
     std::wstring Text() const;
+    int Id() const { return GetDlgCtrlID(hwnd_); }
+    bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+    void SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+    bool Visible() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+    void SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+    void SetBounds(const RECT& bounds);
+    void SetBounds(int left, int top, int width, int height);
+    RECT Bounds() const; // in the parent's client coordinates
+    RECT ClientRect() const;
+    void SetFont(HFONT font) { Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+
+    // The object that owns a window, or null for a window no object owns.
+    static Window* FromHandle(HWND hwnd);
+    // Hands a notification that a parent received (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM) to the
+    // object of the control that sent it; true when that object handled it.
+    static bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 protected:
     // Registers a class whose windows reach OnMessage of the object given to CreateWindowExW.
@@ -26,11 +43,22 @@ protected:
     // The object becomes the window's handler from WM_NCCREATE on.
     void Create(const wchar_t* className, const std::wstring& caption, DWORD style, DWORD exStyle,
                 int x, int y, int width, int height, HWND parent, HMENU menu);
+    // Creates a control of a system class as a child with the given id and subclasses it, so
+    // that its messages reach OnMessage first.
+    void CreateControl(const wchar_t* className, const std::wstring& caption, DWORD style,
+                       DWORD exStyle, const RECT& bounds, HWND parent, int id);
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // A notification of this control, as its parent received it.
+    virtual bool OnReflected(UINT /*message*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
     // Called when the system has destroyed the window.
     virtual void OnDestroyed() {}
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR data);
+    void Attach(HWND hwnd);
+    void Detach();
     HWND hwnd_ = nullptr;
+    bool subclassed_ = false;
 };
