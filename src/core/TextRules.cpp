@@ -14,3 +14,14 @@ std::wstring StripAmpersand(const std::wstring& text)
         result.erase(pos, 1);
     return result;
 }
+
+std::wstring ShortHint(const std::wstring& hint)
+{
+    return hint.substr(0, hint.find(L'|'));
+}
+
+std::wstring LongHint(const std::wstring& hint)
+{
+    const auto bar = hint.find(L'|');
+    return bar == std::wstring::npos ? hint : hint.substr(bar + 1);
+}

@@ -21,4 +21,14 @@ TEST(TextRules, StripAmpersandRemovesTheFirstOnly)
     EXPECT_EQ(StripAmpersand(L""), L"");
 }
 
+TEST(TextRules, HintPartsSplitAtTheFirstBar)
+{
+    EXPECT_EQ(ShortHint(L"Крупные значки|Отображение"), L"Крупные значки");
+    EXPECT_EQ(LongHint(L"Крупные значки|Отображение"), L"Отображение");
+    EXPECT_EQ(ShortHint(L"Только текст"), L"Только текст");
+    EXPECT_EQ(LongHint(L"Только текст"), L"Только текст");
+    EXPECT_EQ(LongHint(L"a|b|c"), L"b|c");
+    EXPECT_EQ(LongHint(L""), L"");
+}
+
 } // namespace

@@ -1,7 +1,9 @@
 #include "Application.h"
 
-#include <windows.h>
+#include "Window.h"
+
 #include <commctrl.h>
+#include <windowsx.h>
 
 TApplication::TApplication()
 {
@@ -11,14 +13,48 @@ TApplication::TApplication()
     InitCommonControlsEx(&controls);
 }
 
+void TApplication::SetHint(const std::wstring& hint)
+{
+    if (hint == hint_)
+        return;
+    hint_ = hint;
+    if (onHint_)
+        onHint_();
+}
+
 int TApplication::Run()
 {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    while (!quitting_ && GetMessageW(&message, nullptr, 0, 0) > 0)
+        Dispatch(message);
+    return quitting_ ? exitCode_ : static_cast<int>(message.wParam);
+}
+
+bool TApplication::ProcessMessages()
+{
+    MSG message;
+    while (!quitting_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // Keep the request for the outer loop, which ends the program.
+            quitting_ = true;
+            exitCode_ = static_cast<int>(message.wParam);
+            break;
+        }
+        Dispatch(message);
     }
-    return static_cast<int>(message.wParam);
+    return !quitting_;
+}
+
+void TApplication::Dispatch(MSG& message)
+{
+    // The hint follows the mouse: whatever the window under it says (nothing for most controls).
+    if (message.message == WM_MOUSEMOVE) {
+        const Window* const window = Window::FromHandle(message.hwnd);
+        const POINT point{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+        SetHint(window ? window->HintAt(point) : std::wstring());
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
 }
 
 TApplication& Application()

@@ -1,6 +1,10 @@
-// The application object: its title, the common controls and the message loop.
+// The application object: its title, the common controls, the message loop, the current hint
+// and its handler, and a way to let pending window events run.
 #pragma once
 
+#include <windows.h>
+
+#include <functional>
 #include <string>
 
 class TApplication {
@@ -10,11 +14,29 @@ public:
 
     const std::wstring& Title() const { return title_; }
     void SetTitle(const std::wstring& title) { title_ = title; }
+    const std::wstring& HelpFile() const { return helpFile_; }
+    void SetHelpFile(const std::wstring& path) { helpFile_ = path; }
+
+    // The hint of the control under the mouse or of the highlighted menu item ("short|long").
+    const std::wstring& Hint() const { return hint_; }
+    // Stores a new hint; the handler runs only when the text changes.
+    void SetHint(const std::wstring& hint);
+    void SetOnHint(std::function<void()> handler) { onHint_ = std::move(handler); }
+
     // Runs until the main window has gone; returns the exit code.
     int Run();
+    // Lets every pending window event run, then returns; false once the program should end.
+    bool ProcessMessages();
 
 private:
+    void Dispatch(MSG& message);
+
     std::wstring title_;
+    std::wstring helpFile_;
+    std::wstring hint_;
+    std::function<void()> onHint_;
+    bool quitting_ = false;
+    int exitCode_ = 0;
 };
 
 // The one application object of the program.

@@ -31,6 +31,9 @@ public:
     RECT ClientRect() const;
     void SetFont(HFONT font) { Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
+    // The hint ("short|long") at a point of the client area; most windows have none.
+    virtual std::wstring HintAt(POINT /*client*/) const { return {}; }
+
     // The object that owns a window, or null for a window no object owns.
     static Window* FromHandle(HWND hwnd);
     // Hands a notification that a parent received (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM) to the

@@ -1,0 +1,51 @@
+// A list view: report, icon and list styles, check boxes, rows of texts.
+#pragma once
+
+#include "Window.h"
+
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+
+class ListView : public Window {
+public:
+    enum class ViewStyle { Icon = LV_VIEW_ICON, SmallIcon = LV_VIEW_SMALLICON, List = LV_VIEW_LIST,
+                           Report = LV_VIEW_DETAILS };
+
+    void Create(HWND parent, int id);
+    void AddColumn(int width, bool rightAligned);
+    void SetColumnCaption(int column, const std::wstring& caption);
+    std::wstring ColumnCaption(int column) const;
+    int ColumnWidth(int column) const;
+    // Shared lists: the control never destroys them.
+    void SetImageLists(HIMAGELIST small, HIMAGELIST normal);
+
+    int Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+    int SelectedCount() const { return static_cast<int>(Send(LVM_GETSELECTEDCOUNT)); }
+    // Appends a row with its caption and image; returns its index.
+    int Append(const std::wstring& caption, int image);
+    std::wstring ItemText(int item, int column) const;
+    void SetItemText(int item, int column, const std::wstring& text);
+    int ItemImage(int item) const;
+    bool Checked(int item) const;
+    void SetChecked(int item, bool checked);
+    bool Selected(int item) const;
+    void SetSelected(int item, bool selected);
+    void RedrawItem(int item);
+    void Clear() { Send(LVM_DELETEALLITEMS); }
+
+    ViewStyle View() const { return static_cast<ViewStyle>(Send(LVM_GETVIEW)); }
+    void SetView(ViewStyle style) { Send(LVM_SETVIEW, static_cast<WPARAM>(style)); }
+
+    // Any change of an item: text, image or state.
+    void SetOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
+
+protected:
+    bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void SetState(int item, UINT state, UINT mask);
+    int columns_ = 0;
+    std::function<void()> onChange_;
+};
