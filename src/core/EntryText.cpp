@@ -39,3 +39,15 @@ std::wstring LastPathComponent(const std::wstring& path)
     const auto slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
+
+std::wstring ShellExtension(const std::wstring& name)
+{
+    std::size_t dot = std::wstring::npos;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == L'\\' || name[i] == L' ')
+            dot = std::wstring::npos;
+        else if (name[i] == L'.')
+            dot = i;
+    }
+    return dot == std::wstring::npos ? std::wstring{} : name.substr(dot);
+}

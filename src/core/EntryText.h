@@ -1,4 +1,4 @@
-// The texts of a file-list row that follow from the path and the size alone.
+// The path and size rules behind the texts of a file-list row.
 #pragma once
 
 #include <cstdint>
@@ -18,3 +18,7 @@ std::wstring FolderText(const std::wstring& path);
 // The last component of a path, after its last backslash or slash: the name the shell is asked
 // about for the type name.
 std::wstring LastPathComponent(const std::wstring& path);
+
+// The extension as the shell reads it from a name or path: from the last dot that no space or
+// backslash follows ("a.b.c" gives ".c", "a.tar gz" and "a" nothing, "a." gives ".").
+std::wstring ShellExtension(const std::wstring& name);

@@ -1,5 +1,6 @@
 #include "DTCUtils.h"
 
+#include "EntryText.h"
 #include "FileTimeSeam.h"
 #include "UniqueHandle.h"
 #include "WindowsVersion.h"
@@ -106,9 +107,12 @@ std::optional<WIN32_FILE_ATTRIBUTE_DATA> ReadFileEntry(const std::wstring& path)
 std::int64_t FileSizeByName(const std::wstring& path)
 {
     const auto entry = ReadFileEntry(path);
-    if (!entry)
-        return -1;
-    return static_cast<std::int64_t>(std::uint64_t(entry->nFileSizeHigh) << 32 | entry->nFileSizeLow);
+    return entry ? EntrySize(*entry) : -1;
+}
+
+std::int64_t EntrySize(const WIN32_FILE_ATTRIBUTE_DATA& entry)
+{
+    return static_cast<std::int64_t>(std::uint64_t(entry.nFileSizeHigh) << 32 | entry.nFileSizeLow);
 }
 
 std::wstring FileTimeListText(const FILETIME& universal, bool withTimeOfDay)
@@ -144,13 +148,17 @@ int FileIconIndex(const std::wstring& path, DWORD attributes)
 std::wstring FileTypeName(const std::wstring& path)
 {
     const auto entry = ReadFileEntry(path);
-    if (!entry)
-        return {};
-    const auto slash = path.find_last_of(L"\\/");
-    const std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+    return entry ? FileTypeNameFor(LastPathComponent(path), entry->dwFileAttributes) : std::wstring{};
+}
+
+std::wstring FileTypeNameFor(const std::wstring& name, DWORD attributes)
+{
+    // Asked root-relative: a bare name is first joined to the current folder, and a long join or
+    // a leading ".." changes the extension the shell looks at (Wine then calls x.ini a "File").
+    const std::wstring rooted = L'\\' + name;
     SHFILEINFOW info{};
     const UINT flags = SHGFI_TYPENAME | SHGFI_DISPLAYNAME | SHGFI_USEFILEATTRIBUTES;
-    if (SHGetFileInfoW(name.c_str(), entry->dwFileAttributes, &info, sizeof info, flags) == 0)
+    if (SHGetFileInfoW(rooted.c_str(), attributes, &info, sizeof info, flags) == 0)
         return {};
     return info.szTypeName;
 }

@@ -19,6 +19,8 @@ std::optional<WIN32_FILE_ATTRIBUTE_DATA> ReadFileEntry(const std::wstring& path)
 
 // The whole size in bytes, or -1 when the path is not found.
 std::int64_t FileSizeByName(const std::wstring& path);
+// The same from an entry already read.
+std::int64_t EntrySize(const WIN32_FILE_ATTRIBUTE_DATA& entry);
 
 // List texts: the regional short date, two spaces, the regional short time; empty when not found.
 std::wstring FileCreatedText(const std::wstring& path);
@@ -37,6 +39,9 @@ TDateTime FileOpenedValue(const std::wstring& path);
 int FileIconIndex(const std::wstring& path, DWORD attributes);
 // The shell's type name of the file, at most 80 characters; empty when not found.
 std::wstring FileTypeName(const std::wstring& path);
+// The shell's type name for a file name (no folder part) and attribute word, without reading
+// the file; empty when the shell has none.
+std::wstring FileTypeNameFor(const std::wstring& name, DWORD attributes);
 
 // Write creation, last-access and last-write time. A time whose year lies outside 1980..2099 is
 // left as it is on disk; true when the times that could be given were written.

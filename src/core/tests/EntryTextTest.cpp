@@ -68,4 +68,20 @@ TEST(EntryText, LastPathComponentSplitsAtEitherSlash)
     EXPECT_EQ(LastPathComponent(L"C:\\Data\\"), L"");
 }
 
+TEST(EntryText, ShellExtensionKeepsCaseAndTakesTheLastDot)
+{
+    const struct {
+        const wchar_t* name;
+        const wchar_t* extension;
+    } cases[] = {
+        {L"a.txt", L".txt"},         {L"B.TXT", L".TXT"},       {L"archive.tar.gz", L".gz"},
+        {L"noext", L""},             {L"a.", L"."},             {L".profile", L".profile"},
+        {L"..ini", L".ini"},         {L"a.tar gz", L""},        {L"my file.doc", L".doc"},
+        {L"C:\\dir.d\\readme", L""}, {L"C:\\dir.d/readme", L".d/readme"},
+        {L"x.ini:stream", L".ini:stream"}, {L"Отчёт.Док", L".Док"}, {L"", L""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShellExtension(c.name), c.extension) << testing::PrintToString(std::wstring(c.name));
+}
+
 } // namespace
