@@ -1,34 +1,224 @@
+// The main window's construction and destruction, its messages, its size limits and the
+// frameless parameter pages.
 #include "MainFormVelmor.h"
 
+#include "DTCUtils.h"
+#include "Ids.h"
+#include "ToolbarImages.h"
 #include "toolkit/Application.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
 namespace {
+
 constexpr int DesignWidth = 711;
 constexpr int DesignHeight = 463;
+constexpr int MinTrackWidth = 610;
+constexpr int MinTrackHeight = 400;
+constexpr BYTE CyrillicCharset = 204;
+
+// The executable's full path with another extension.
+std::wstring ExecutableWithExtension(const wchar_t* extension)
+{
+    wchar_t buffer[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, 32768);
+    std::wstring path(buffer, length);
+    const auto dot = path.find_last_of(L'.');
+    const auto slash = path.find_last_of(L"\\/");
+    if (dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash))
+        path.erase(dot);
+    return path + extension;
+}
+
+bool FontInstalled(const wchar_t* face)
+{
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
+    bool found = false;
+    const HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &wanted, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM data) {
+        *reinterpret_cast<bool*>(data) = true;
+        return 0;
+    }, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+HFONT MakeFont(const wchar_t* face, BYTE charset)
+{
+    // 8 points at 96 dots per inch: 11 pixels.
+    return CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
 } // namespace
 
 TMainFormVelmor::TMainFormVelmor()
 {
     RegisterClassOnce(ClassName, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
-    Create(ClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-           DesignWidth, DesignHeight, nullptr, nullptr);
+    Create(ClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, CW_USEDEFAULT,
+           CW_USEDEFAULT, DesignWidth, DesignHeight, nullptr, nullptr);
+}
+
+TMainFormVelmor::~TMainFormVelmor()
+{
+    // Destroy while the messages still reach this object, so FormDestroy runs.
+    if (Handle())
+        DestroyWindow(Handle());
+    for (HFONT font : {windowFont_, listFont_})
+        if (font)
+            DeleteObject(font);
+    if (settingsIcon_)
+        DestroyIcon(settingsIcon_);
 }
 
 void TMainFormVelmor::FormCreate()
 {
     SetText(Application().Title());
+    Application().SetOnHint([this] { ShowHint(); });
+    Application().SetHelpFile(ExecutableWithExtension(L".hlp"));
+    FAddMode = 0;
+
+    for (int page = 0; page < pcParams.PageCount(); ++page)
+        pcParams.SetTabVisible(page, false);
+    FParamsDefWndProc = pcParams.CurrentWindowProc();
+    pcParams.SetWindowProc([this](UINT message, WPARAM wParam, LPARAM lParam) {
+        return ParamsWndProc(message, wParam, lParam);
+    });
+    pcParams.SetActivePageIndex(0);
+    pcParams.Realign();
+
+    FGIFImage = std::make_unique<TGIFImage>();
+    FID3v1 = std::make_unique<TID3v1>();
+    AttachSystemImageLists();
+    LOGFONTW iconTitle{};
+    if (SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof iconTitle, &iconTitle, 0)) {
+        listFont_ = CreateFontIndirectW(&iconTitle);
+        lvFiles.SetFont(listFont_);
+    }
+    FIdle = true;
+    pcDTC.SetActivePageIndex(0);
+    SetPickersToNow();
+    LoadToolbarImages();
+    DragAcceptFiles(Handle(), TRUE);
+    FIniFile = std::make_unique<TIniFile>(ExecutableWithExtension(L".ini"));
+    ApplyTexts();
+    LayoutFilesPage();
+    SetFocus(pcDTC.Handle());
+}
+
+void TMainFormVelmor::SetPickersToNow()
+{
+    for (DateTimePicker* picker : {&dtpDate, &dtpTime, &dtpCreatedDate, &dtpCreatedTime,
+                                   &dtpModifiedDate, &dtpModifiedTime, &dtpOpenedDate}) {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        picker->SetValue(now);
+    }
+}
+
+void TMainFormVelmor::LoadToolbarImages()
+{
+    ilNormal.Clear();
+    const ToolbarImages chosen = ChooseToolbarImages(WindowsVersionCode(), [] { return ScreenColorDepth(); });
+    if (chosen.tahomaFont) {
+        HFONT font = MakeFont(FontInstalled(L"Tahoma") ? L"Tahoma" : L"MS Sans Serif", CyrillicCharset);
+        ApplyWindowFont(font);
+    }
+    const auto strip = static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), chosen.bitmap.c_str(), IMAGE_BITMAP, 0, 0, 0));
+    if (!strip)
+        return;
+    ilNormal.AddMasked(strip, RGB(255, 0, 255));
+    DeleteObject(strip);
+}
+
+void TMainFormVelmor::ApplyWindowFont(HFONT font)
+{
+    if (windowFont_)
+        DeleteObject(windowFont_);
+    windowFont_ = font;
+    // Every control follows the window's font except the list, which keeps the icon-title font.
+    EnumChildWindows(Handle(), [](HWND child, LPARAM data) {
+        if (GetDlgCtrlID(child) != Ctl::lvFiles)
+            SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(data), TRUE);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(font));
+    SB.SetFont(font);
+}
+
+void TMainFormVelmor::FormDestroy()
+{
+    const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    DragAcceptFiles(Handle(), FALSE);
+    FIniFile.reset();
+    lvFiles.Clear();
+    FGIFImage.reset();
+    FID3v1.reset();
+    SetCursor(previous);
+}
+
+void TMainFormVelmor::WMGetMinMaxInfo(MINMAXINFO& limits)
+{
+    limits.ptMinTrackSize = {MinTrackWidth, MinTrackHeight};
+}
+
+LRESULT TMainFormVelmor::ParamsWndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = FParamsDefWndProc(message, wParam, lParam);
+    // The pages cover the frame of the page control: they look like one panel.
+    if (message == TCM_ADJUSTRECT && wParam == FALSE) {
+        RECT& display = *reinterpret_cast<RECT*>(lParam);
+        InflateRect(&display, 4, 4);
+        display.top -= 2;
+    }
+    return result;
 }
 
 LRESULT TMainFormVelmor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_CREATE) {
+    switch (message) {
+    case WM_CREATE:
+        CreateControls();
+        ApplyWindowFont(MakeFont(L"MS Sans Serif", DEFAULT_CHARSET));
         FormCreate();
         return 0;
+    case WM_SIZE:
+        LayoutClient();
+        return 0;
+    case WM_GETMINMAXINFO: {
+        const LRESULT result = Window::OnMessage(message, wParam, lParam);
+        WMGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+        return result;
+    }
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+        if (LRESULT result = 0; Reflect(message, wParam, lParam, result))
+            return result;
+        break;
+    case WM_MENUSELECT:
+        MenuSelect(wParam, lParam);
+        return 0;
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) == lvFiles.Handle()) {
+            PopupMenu1.Popup(Handle(), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        FormDestroy();
+        return 0;
+    default:
+        break;
     }
     return Window::OnMessage(message, wParam, lParam);
 }
 
 void TMainFormVelmor::OnDestroyed()
 {
-    PostQuitMessage(0);
+    Application().Terminate();
 }

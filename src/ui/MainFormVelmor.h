@@ -1,19 +1,126 @@
-// The program's one main window.
+// The main window: the file list, the parameter pages, the settings page, the tool bars, the
+// menus and the status bar. One class; its member functions are split over a few files by
+// concern (construction and layout, menus and texts, the file list).
 #pragma once
 
-#include "toolkit/Window.h"
+#include "toolkit/Button.h"
+#include "toolkit/DateTimePicker.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/ListView.h"
+#include "toolkit/Menu.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/Panel.h"
+#include "toolkit/ProgressBar.h"
+#include "toolkit/StaticImage.h"
+#include "toolkit/ToolBar.h"
+
+#include "controls/OrrCtrls.h"
+#include "controls/SBPro.h"
+
+#include "FileEntryTexts.h"
+#include "GIFImage.h"
+#include "ID3v1.h"
+#include "IniFile.h"
+
+#include <map>
+#include <memory>
+#include <string>
 
 class TMainFormVelmor : public Window {
 public:
     static constexpr const wchar_t* ClassName = L"TMainFormVelmor";
 
-    // Creates the window (FormCreate runs during creation); it is shown by the caller.
     TMainFormVelmor();
+    ~TMainFormVelmor() override;
+
+    // Adds at most one entry for a full path (filtered by the system-folder rule and FAddMode).
+    void AddFileToList(const std::wstring& path);
+    // 0 files only, 1 files and folders, 2 folders only: chosen by the folder commands.
+    void SetAddMode(unsigned char mode) { FAddMode = mode; }
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDestroyed() override;
 
 private:
+    // Construction and layout (MainFormVelmor.cpp, MainFormLayout.cpp).
+    void CreateControls();
+    void CreateFilesPage();
+    void CreateParametersPage();
+    void CreateDateTimePage(HWND page);
+    void CreateAttributesPage(HWND page);
+    void CreateRenamePage(HWND page);
+    void CreateMultimediaPage(HWND page);
+    void CreateSettingsPage();
+    void CreateStatusBar();
+    void LayoutClient();
+    void LayoutFilesPage();
+    void LayoutParametersPage();
+    void LayoutSettingsPage();
+    void PlaceStartStop();
     void FormCreate();
+    void FormDestroy();
+    void SetPickersToNow();
+    void LoadToolbarImages();
+    void ApplyWindowFont(HFONT font);
+    void WMGetMinMaxInfo(MINMAXINFO& limits);
+    LRESULT ParamsWndProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Menus, texts and hints (MainFormMenus.cpp, MainFormTexts.cpp).
+    void CreateMenus();
+    void ApplyTexts();
+    void ShowHint();
+    void MenuSelect(WPARAM wParam, LPARAM lParam);
+
+    // The file list (MainFormFileList.cpp).
+    void AttachSystemImageLists();
+    void lvFilesChange();
+    void UpdateObjectCount();
+
+    Menu MainMenu1{Menu::Kind::Bar};
+    Menu PopupMenu1{Menu::Kind::Popup};
+    Menu pmAddFolderParams{Menu::Kind::Popup};
+    Menu pmOperate{Menu::Kind::Popup};
+    std::map<int, std::wstring> menuHints_;
+    std::wstring openDlgFilter_; // the add-files dialog's filter
+
+    TOrrinBevel Bevel1;
+    Panel Panel2;
+    PageControl pcDTC;
+    ToolBar tbFileList;
+    ToolBar tbStartStop;
+    TOrrinBevel OrrinBevel1;
+    ListView lvFiles;
+    ToolBar tbParams;
+    PageControl pcParams;
+    Button rbSetSelectedDate, btnToday, rbSetSeparateDate, cbCreated, cbModified, cbOpened,
+        rbDoNotChangeDate;
+    DateTimePicker dtpDate, dtpTime, dtpCreatedDate, dtpCreatedTime, dtpModifiedDate,
+        dtpModifiedTime, dtpOpenedDate;
+    Button cbRemoveAttr, cbRReadOnly, cbRHidden, cbRArchive, cbRSystem, cbSetAttr, cbReadOnly,
+        cbHidden, cbArchive, cbSystem;
+    Button rbNameLowerCase, rbExtLowerCase, rbNameUpperCase, rbExtUpperCase, rbNameDontChange;
+    Button cbDeleteGIFExtensions, cbID3v1;
+    Panel Panel6, Panel7, Panel8;
+    Button gbGeneral;
+    StaticImage imgSettings;
+    Button cbSortWithFolderName, cbShortDateFormat;
+    TStatusBarPro SB;
+    ProgressBar PB;
+    ImageList ilNormal;
+
+    PageControl::WindowProc FParamsDefWndProc;
+    std::unique_ptr<TGIFImage> FGIFImage;
+    std::unique_ptr<TID3v1> FID3v1;
+    std::unique_ptr<TIniFile> FIniFile;
+    int FSortColumn = 0;
+    bool FSortAscending = true;
+    bool FIdle = true;
+    unsigned char FAddMode = 0;
+
+    FileEntryReader entryReader_;
+    HFONT windowFont_ = nullptr;
+    HFONT listFont_ = nullptr;
+    HICON settingsIcon_ = nullptr;
+
 };

@@ -24,10 +24,18 @@ void TApplication::SetHint(const std::wstring& hint)
 
 int TApplication::Run()
 {
+    running_ = true;
     MSG message;
     while (!quitting_ && GetMessageW(&message, nullptr, 0, 0) > 0)
         Dispatch(message);
+    running_ = false;
     return quitting_ ? exitCode_ : static_cast<int>(message.wParam);
+}
+
+void TApplication::Terminate()
+{
+    if (running_)
+        PostQuitMessage(0);
 }
 
 bool TApplication::ProcessMessages()

@@ -23,8 +23,11 @@ public:
     void SetHint(const std::wstring& hint);
     void SetOnHint(std::function<void()> handler) { onHint_ = std::move(handler); }
 
-    // Runs until the main window has gone; returns the exit code.
+    // Runs until Terminate; returns the exit code.
     int Run();
+    // Ends the message loop of Run (the main window calls it when it goes); without a running
+    // loop (in-process tests) it does nothing.
+    void Terminate();
     // Lets every pending window event run, then returns; false once the program should end.
     bool ProcessMessages();
 
@@ -35,6 +38,7 @@ private:
     std::wstring helpFile_;
     std::wstring hint_;
     std::function<void()> onHint_;
+    bool running_ = false;
     bool quitting_ = false;
     int exitCode_ = 0;
 };

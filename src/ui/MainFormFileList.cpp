@@ -1,0 +1,42 @@
+// The file list: entries made from paths, the system icon lists behind them, the object count.
+#include "MainFormVelmor.h"
+
+#include "TextTable.h"
+
+#include <shellapi.h>
+
+void TMainFormVelmor::AddFileToList(const std::wstring& path)
+{
+    const std::optional<FileEntry> entry = entryReader_.Read(path);
+    if (!entry)
+        return; // a missing path: its failure value counts as a system folder
+    const bool folder = (entry->attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (folder && (entry->attributes & FILE_ATTRIBUTE_SYSTEM))
+        return;
+    if ((FAddMode == 0 && folder) || (FAddMode == 2 && !folder))
+        return;
+    const int row = lvFiles.Append(entry->caption, entry->imageIndex);
+    for (int column = 0; column < 7; ++column)
+        lvFiles.SetItemText(row, column + 1, entry->subItems[static_cast<std::size_t>(column)]);
+    lvFiles.RedrawItem(row);
+}
+
+void TMainFormVelmor::AttachSystemImageLists()
+{
+    SHFILEINFOW info{};
+    const auto small = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    const auto normal = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
+    lvFiles.SetImageLists(small, normal);
+}
+
+void TMainFormVelmor::lvFilesChange()
+{
+    UpdateObjectCount();
+}
+
+void TMainFormVelmor::UpdateObjectCount()
+{
+    SB.Panels()[0].SetText(FormatText(65305, lvFiles.Count()));
+}
