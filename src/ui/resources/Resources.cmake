@@ -1,6 +1,7 @@
-# The tool bar strips and the main icon of velmor.exe, drawn by make_images.py from images.txt
-# at build time. Included from src/ui after the velmor executable is defined: sets
-# VELMOR_IMAGES_RC, lets velmor.rc include it, and rebuilds the resources when the art changes.
+# The resources of velmor.exe (texts, tool bar strips, main icon, manifest, version) as one
+# object library, velmor_resources, that the program and every Windows program that shows its
+# windows link. The strips and the icon are drawn by make_images.py from images.txt at build
+# time and redrawn when the art changes.
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
 
 set(VELMOR_IMAGES_DIR ${CMAKE_CURRENT_BINARY_DIR}/images)
@@ -19,11 +20,13 @@ add_custom_command(
     COMMENT "Drawing the tool bar strips and the main icon"
     VERBATIM)
 add_custom_target(velmor_images DEPENDS ${velmor_image_files})
-add_dependencies(velmor velmor_images)
 
+configure_file(${CMAKE_CURRENT_LIST_DIR}/velmor.rc.in ${CMAKE_CURRENT_BINARY_DIR}/velmor.rc @ONLY)
+add_library(velmor_resources OBJECT ${CMAKE_CURRENT_BINARY_DIR}/velmor.rc)
+add_dependencies(velmor_resources velmor_images)
+target_include_directories(velmor_resources PRIVATE ${VELMOR_IMAGES_DIR})
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/velmor.rc PROPERTIES
-    OBJECT_DEPENDS "${velmor_image_files}"
-    INCLUDE_DIRECTORIES ${VELMOR_IMAGES_DIR})
+    OBJECT_DEPENDS "${velmor_image_files}")
 
 add_test(NAME resources.images
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/test_images.py ${VELMOR_IMAGES_DIR})

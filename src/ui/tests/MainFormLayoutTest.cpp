@@ -42,10 +42,11 @@ TEST(MainFormLayout, MinimumTrackingSize)
 {
     MainFormProbe probe;
     MINMAXINFO limits{};
+    limits.ptMaxTrackSize = {5000, 4000};
     SendMessageW(probe.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     EXPECT_EQ(limits.ptMinTrackSize.x, 610);
     EXPECT_EQ(limits.ptMinTrackSize.y, 400);
-    EXPECT_GT(limits.ptMaxTrackSize.x, 610) << "maximizing is not limited";
+    EXPECT_EQ(limits.ptMaxTrackSize.x, 5000) << "maximizing is not limited";
 }
 
 TEST(MainFormLayout, ParameterControlsStartAsTheDesignSays)

@@ -157,6 +157,17 @@ LRESULT ToolBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         info->hinst = nullptr;
         return 0;
     }
+    // A bar nested in this one sends its notifications here; they belong to its object, and
+    // what that does not handle goes on to this bar's owner.
+    if (message == WM_COMMAND || message == WM_NOTIFY) {
+        const HWND sender = message == WM_COMMAND ? reinterpret_cast<HWND>(lParam)
+                                                  : reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+        if (sender && GetParent(sender) == Handle() && FromHandle(sender)) {
+            if (LRESULT result = 0; Reflect(message, wParam, lParam, result))
+                return result;
+            return SendMessageW(GetParent(Handle()), message, wParam, lParam);
+        }
+    }
     return Window::OnMessage(message, wParam, lParam);
 }
 
