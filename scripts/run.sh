@@ -12,6 +12,8 @@ exe=$PWD/build/windows/src/ui/velmor.exe
 # The program runs as whoever starts it, in a prefix of its own.
 export VELMOR_WINE_AS_ROOT=1
 WINE_STATE=$PWD/build/windows/wine-run
+# Dates and numbers as the program's Russian users see them (VELMOR_LANG chooses another).
+export LANG=${VELMOR_LANG:-ru_RU.UTF-8} LC_ALL=${VELMOR_LANG:-ru_RU.UTF-8}
 mkdir -p "$WINE_STATE"
 wine_prefix_init
 

@@ -141,6 +141,8 @@ void TMainFormVelmor::CreateParametersPage()
     tbParams.AddButton({Cmd::btnRename, Kind::CheckGroup, 11});
     tbParams.AddButton({Cmd::btnMultimedia, Kind::CheckGroup, 12});
     tbParams.SetDown(Cmd::btnDateTime, true);
+    // The four buttons choose the page in their order.
+    tbParams.SetOnClick([this](int id) { pcParams.SetActivePageIndex(id - Cmd::btnDateTime); });
 
     pcParams.Create(tsParameters.Handle(), Ctl::pcParams);
     CreateDateTimePage(pcParams.AddPage(Ctl::tsDateTime).Handle());
@@ -230,6 +232,8 @@ void TMainFormVelmor::CreateSettingsPage()
         {cbSortWithFolderName, Ctl::cbSortWithFolderName, Kind::CheckBox, At(50, 19, 341), false, true},
         {cbShortDateFormat, Ctl::cbShortDateFormat, Kind::CheckBox, At(50, 39, 341), false, true},
     });
+    // Beneath its contents, so its frame and background do not cover them.
+    SetWindowPos(gbGeneral.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TMainFormVelmor::CreateStatusBar()
