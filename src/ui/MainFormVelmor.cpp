@@ -154,6 +154,7 @@ void TMainFormVelmor::FormDestroy()
 {
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     DragAcceptFiles(Handle(), FALSE);
+    Application().SetOnHint(nullptr); // the status bar goes with the window
     FIniFile.reset();
     lvFiles.Clear();
     FGIFImage.reset();
