@@ -98,6 +98,9 @@ TEST_F(StatusBarTest, PartsEndAtTheSummedWidthsAndTheLastStretchesToTheRightEnd)
     CreateBar();
     EXPECT_EQ(Parts(bar), (std::vector<int>{150, 254, -1}));
     EXPECT_EQ(bar.Bounds().bottom - bar.Bounds().top, 19);
+    EXPECT_EQ(bar.Bounds().bottom, host.ClientRect().bottom);
+    bar.SetHeight(20);
+    EXPECT_EQ(bar.Bounds().bottom - bar.Bounds().top, 20);
     EXPECT_EQ(PartRect(bar, 2).right, bar.ClientRect().right);
     for (const int width : {450, 600}) {
         bar.SetBounds(0, 100, width, 20);
@@ -359,7 +362,7 @@ public:
     {
         for (const COLORREF colour : colours) {
             MemoryCanvas image(16, 16, colour);
-            const HBITMAP bitmap = CreateCompatibleBitmap(GetDC(nullptr), 16, 16);
+            const HBITMAP bitmap = CreateCompatibleBitmap(image.Dc(), 16, 16);
             const HDC dc = CreateCompatibleDC(nullptr);
             const HGDIOBJ old = SelectObject(dc, bitmap);
             BitBlt(dc, 0, 0, 16, 16, image.Dc(), 0, 0, SRCCOPY);
@@ -419,6 +422,9 @@ TEST_F(StatusBarTest, DrawsTheImageAtTheRightEdgeAndTheTextLeftOfIt)
     for (int x = second.left; x < second.right; ++x)
         ASSERT_NE(canvas.Pixel(x, middle), Red) << "no image for an index past the list, x " << x;
     EXPECT_TRUE(inkBetween(second.left + 1, second.left + 30)) << "the text from the left edge";
+
+    bar.ForgetImages(images.Handle());
+    EXPECT_EQ(bar.Images(), nullptr);
 }
 
 TEST_F(StatusBarTest, SimpleModeAndTextGoToTheControl)
