@@ -201,6 +201,12 @@ LRESULT TMainFormVelmor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (LRESULT result = 0; Reflect(message, wParam, lParam, result))
             return result;
         break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_FONTCHANGE:
+        // Only top-level windows hear of these; the status bar follows the system's colours.
+        SB.Send(message, wParam, lParam);
+        break;
     case WM_MENUSELECT:
         MenuSelect(wParam, lParam);
         return 0;
