@@ -20,6 +20,8 @@ struct FileEntry {
     std::wstring caption;
     int imageIndex = 0;
     std::array<std::wstring, SubItem::Count> subItems;
+
+    bool operator==(const FileEntry&) const = default;
 };
 
 // The user's thousands separator, which the size column groups with.
