@@ -19,6 +19,7 @@ bool IsFullPath(const std::wstring& path)
     return (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') || path.starts_with(L"\\\\");
 }
 
+// The default value of a key of the file types; empty when there is none.
 std::wstring ClassesText(const std::wstring& key)
 {
     const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
