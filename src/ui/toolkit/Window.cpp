@@ -4,10 +4,6 @@
 
 #include <vector>
 
-namespace {
-const wchar_t* const OwnerProperty = L"Velmor.Window";
-}
-
 Window::~Window()
 {
     if (hwnd_) {
@@ -52,7 +48,12 @@ RECT Window::ClientRect() const
 
 Window* Window::FromHandle(HWND hwnd)
 {
-    return hwnd ? static_cast<Window*>(GetPropW(hwnd, OwnerProperty)) : nullptr;
+    if (!hwnd)
+        return nullptr;
+    const auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+    if (proc != StaticWindowProc && proc != ControlWindowProc)
+        return nullptr; // not ours: its user data means something else
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 bool Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -112,28 +113,29 @@ void Window::CreateControl(const wchar_t* className, const std::wstring& caption
     if (!hwnd)
         return;
     Attach(hwnd);
-    subclassed_ = SetWindowSubclass(hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    controlProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlWindowProc)));
 }
 
 void Window::Attach(HWND hwnd)
 {
     hwnd_ = hwnd;
-    SetPropW(hwnd, OwnerProperty, this);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void Window::Detach()
 {
-    if (subclassed_)
-        RemoveWindowSubclass(hwnd_, SubclassProc, 0);
-    subclassed_ = false;
-    RemovePropW(hwnd_, OwnerProperty);
+    if (controlProc_)
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
+    controlProc_ = nullptr;
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
 }
 
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (subclassed_)
-        return DefSubclassProc(hwnd_, message, wParam, lParam);
+    if (controlProc_)
+        return CallWindowProcW(controlProc_, hwnd_, message, wParam, lParam);
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
@@ -141,21 +143,19 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam
 {
     if (message == WM_NCCREATE)
         static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams)->Attach(hwnd);
-    Window* const self = FromHandle(hwnd);
+    Window* const self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(hwnd, message, wParam, lParam);
-    const LRESULT result = self->OnMessage(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        self->Detach();
-        self->OnDestroyed();
-    }
-    return result;
+    return Route(self, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR data)
+LRESULT CALLBACK Window::ControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* const self = reinterpret_cast<Window*>(data);
+    return Route(reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)), message, wParam, lParam);
+}
+
+LRESULT Window::Route(Window* self, UINT message, WPARAM wParam, LPARAM lParam)
+{
     const LRESULT result = self->OnMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         self->Detach();
