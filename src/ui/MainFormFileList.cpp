@@ -15,6 +15,8 @@ void TMainFormVelmor::AddFileToList(const std::wstring& path)
         return;
     if ((FAddMode == 0 && folder) || (FAddMode == 2 && !folder))
         return;
+    // Drawing the list (and its scroll bar) for every row would cost far more than the row.
+    lvFiles.DeferDrawing(ListDrawingInterval);
     const int row = lvFiles.Append(entry->caption, entry->imageIndex);
     for (int column = 0; column < 7; ++column)
         lvFiles.SetItemText(row, column + 1, entry->subItems[static_cast<std::size_t>(column)]);

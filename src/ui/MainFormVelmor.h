@@ -29,6 +29,8 @@
 class TMainFormVelmor : public Window {
 public:
     static constexpr const wchar_t* ClassName = L"TMainFormVelmor";
+    // While entries keep coming, the list shows them this often (milliseconds).
+    static constexpr UINT ListDrawingInterval = 200;
 
     TMainFormVelmor();
     ~TMainFormVelmor() override;

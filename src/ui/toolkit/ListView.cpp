@@ -4,6 +4,10 @@
 
 #include <vector>
 
+namespace {
+const UINT_PTR DeferredDrawingTimer = 1;
+}
+
 void ListView::Create(HWND parent, int id)
 {
     CreateControl(WC_LISTVIEWW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT |
@@ -120,6 +124,27 @@ void ListView::RedrawItem(int item)
     Send(LVM_REDRAWITEMS, static_cast<WPARAM>(item), item);
 }
 
+void ListView::DeferDrawing(UINT milliseconds)
+{
+    if (drawingDeferred_)
+        return;
+    drawingDeferred_ = true;
+    Send(WM_SETREDRAW, FALSE);
+    SetTimer(Handle(), DeferredDrawingTimer, milliseconds, nullptr);
+}
+
+LRESULT ListView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_TIMER && wParam == DeferredDrawingTimer) {
+        KillTimer(Handle(), DeferredDrawingTimer);
+        drawingDeferred_ = false;
+        Send(WM_SETREDRAW, TRUE);
+        InvalidateRect(Handle(), nullptr, TRUE);
+        return 0;
+    }
+    return Window::OnMessage(message, wParam, lParam);
+}
+
 void ListView::SetState(int item, UINT state, UINT mask)
 {
     LVITEMW info{};
@@ -133,8 +158,10 @@ bool ListView::OnReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
     if (message != WM_NOTIFY)
         return false;
     const UINT code = reinterpret_cast<const NMHDR*>(lParam)->code;
-    if ((code == LVN_ITEMCHANGED || code == LVN_INSERTITEM) && onChange_)
+    if (code != LVN_ITEMCHANGED && code != LVN_INSERTITEM)
+        return false;
+    if (onChange_)
         onChange_();
     result = 0;
-    return false;
+    return true;
 }

@@ -33,6 +33,10 @@ public:
     bool Selected(int item) const;
     void SetSelected(int item, bool selected);
     void RedrawItem(int item);
+    // Stops drawing for a while and then draws everything once: rows added meanwhile cost no
+    // drawing of their own. Calls during the pause do not lengthen it, so a long series of
+    // additions still shows at that interval.
+    void DeferDrawing(UINT milliseconds);
     void Clear() { Send(LVM_DELETEALLITEMS); }
 
     ViewStyle View() const { return static_cast<ViewStyle>(Send(LVM_GETVIEW)); }
@@ -42,10 +46,12 @@ public:
     void SetOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
 
 protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void SetState(int item, UINT state, UINT mask);
     int columns_ = 0;
+    bool drawingDeferred_ = false;
     std::function<void()> onChange_;
 };
