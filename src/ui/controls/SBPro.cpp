@@ -11,6 +11,9 @@ namespace {
 
 // The part number that addresses the text of the simple mode.
 constexpr WPARAM SimplePart = 255;
+// While texts keep changing, the bar draws them at most this often (milliseconds).
+constexpr UINT RedrawInterval = 100;
+constexpr UINT_PTR RedrawTimer = 1;
 
 // Leaves a device context as it was found, whatever was selected into it meanwhile.
 class SavedDC {
@@ -327,10 +330,16 @@ void TStatusBarPro::RefreshPanel(int index, bool sendText)
         return;
     TStatusPanelPro& panel = panels_[index];
     if (!sendText) {
+        // A pending part is already waiting for its paint. A change right after a paint
+        // waits for the next interval: painting for every item a folder scan adds would cost
+        // more than the scan.
+        if (panel.textPending_)
+            return;
         panel.textPending_ = true;
-        RECT part{};
-        if (Send(SB_GETRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&part)))
-            InvalidateRect(Handle(), &part, TRUE);
+        if (!redrawPaused_) {
+            InvalidatePart(index);
+            redrawPaused_ = SetTimer(Handle(), RedrawTimer, RedrawInterval, nullptr) != 0;
+        }
         return;
     }
     if (!panel.textPending_)
@@ -339,6 +348,27 @@ void TStatusBarPro::RefreshPanel(int index, bool sendText)
     std::wstring& text = partTexts_[static_cast<std::size_t>(index)];
     text = PartText(panel.Text(), panel.Alignment());
     Send(SB_SETTEXTW, static_cast<WPARAM>(index) | PartType(panel.Bevel()), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TStatusBarPro::InvalidatePart(int index)
+{
+    RECT part{};
+    if (Send(SB_GETRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&part)))
+        InvalidateRect(Handle(), &part, TRUE);
+}
+
+void TStatusBarPro::RedrawPendingParts()
+{
+    KillTimer(Handle(), RedrawTimer);
+    redrawPaused_ = false;
+    bool invalidated = false;
+    for (int i = 0; i < std::min(panels_.Count(), MaxStatusParts); ++i)
+        if (panels_[i].textPending_) {
+            InvalidatePart(i);
+            invalidated = true;
+        }
+    if (invalidated)
+        redrawPaused_ = SetTimer(Handle(), RedrawTimer, RedrawInterval, nullptr) != 0;
 }
 
 void TStatusBarPro::StretchLastPart()
@@ -446,6 +476,11 @@ LRESULT TStatusBarPro::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         RefreshPanels(false, true);
         break;
+    case WM_TIMER:
+        if (wParam != RedrawTimer)
+            break;
+        RedrawPendingParts();
+        return 0;
     case WM_SIZE:
         // The parent places the bar; the control's own size handling would move it to the
         // parent's bottom edge.

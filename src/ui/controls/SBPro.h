@@ -184,6 +184,8 @@ private:
     TStatusPanelPro* PanelAtPoint(POINT client);
     void RefreshPanels(bool updateRects, bool updateText);
     void RefreshPanel(int index, bool sendText);
+    void InvalidatePart(int index);
+    void RedrawPendingParts();
     void StretchLastPart();
     void PaintPanel(TStatusPanelPro& panel, HDC dc, const RECT& rect);
     void TrackHotPanel(POINT client);
@@ -206,6 +208,7 @@ private:
     int height_ = 19;
     TStatusPanelPro* FHotPanel = nullptr;
     bool clicked_ = false;
+    bool redrawPaused_ = false; // a part was invalidated lately; more changes wait for the timer
     // The texts sent to the control: an owner-drawn part keeps only the pointer, so each part's
     // text lives here, at a fixed place, until the part gets a new one.
     std::array<std::wstring, MaxStatusParts> partTexts_;

@@ -25,6 +25,18 @@ std::wstring SentText(const TStatusBarPro& bar, int part)
     return text ? text : L"";
 }
 
+// Changes that follow one another are drawn at the bar's interval: let its next paint happen.
+void LetTheBarPaint(const TStatusBarPro& bar)
+{
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 300;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
+    UpdateWindow(bar.Handle());
+}
+
 unsigned SentType(const TStatusBarPro& bar, int part)
 {
     return HIWORD(bar.Send(SB_GETTEXTLENGTHW, static_cast<WPARAM>(part)));
@@ -147,12 +159,34 @@ TEST_F(StatusBarTest, ATextChangeReachesTheControlOnlyWhenTheBarPaints)
     Panel(1).SetAlignment(taCenter);
     EXPECT_EQ(SentText(bar, 0), L"old");
     EXPECT_EQ(SentText(bar, 1), L"");
-    UpdateWindow(bar.Handle());
+    LetTheBarPaint(bar);
     EXPECT_EQ(SentText(bar, 0), L"new");
     EXPECT_EQ(SentText(bar, 1), L"\tcentred");
     Panel(1).SetAlignment(taRightJustify);
-    UpdateWindow(bar.Handle());
+    LetTheBarPaint(bar);
     EXPECT_EQ(SentText(bar, 1), L"\t\tcentred");
+}
+
+TEST_F(StatusBarTest, ABurstOfChangesIsDrawnAtTheIntervalAndEndsWithTheLastText)
+{
+    AddPanels({150});
+    int paints = 0;
+    bar.OnDrawPanel = [&paints](TStatusBarPro&, TStatusPanelPro&, HDC, const RECT&) { ++paints; };
+    Panel(0).SetStyle(psOwnerDraw);
+    CreateBar();
+    LetTheBarPaint(bar);
+    paints = 0;
+    Panel(0).SetText(L"0");
+    UpdateWindow(bar.Handle());
+    EXPECT_EQ(paints, 1) << "the first change is drawn at once";
+    for (int i = 1; i <= 50; ++i) {
+        Panel(0).SetText(std::to_wstring(i));
+        UpdateWindow(bar.Handle());
+    }
+    EXPECT_EQ(paints, 1) << "the next ones wait for the interval";
+    LetTheBarPaint(bar);
+    EXPECT_EQ(SentText(bar, 0), L"50");
+    EXPECT_LE(paints, 3);
 }
 
 TEST_F(StatusBarTest, EveryPartIsOwnerDrawnWithTheBordersOfItsBevel)
@@ -165,7 +199,7 @@ TEST_F(StatusBarTest, EveryPartIsOwnerDrawnWithTheBordersOfItsBevel)
     EXPECT_EQ(SentType(bar, 1), unsigned(SBT_OWNERDRAW));
     EXPECT_EQ(SentType(bar, 2), unsigned(SBT_OWNERDRAW | SBT_POPOUT));
     Panel(2).SetBevel(pbLowered);
-    UpdateWindow(bar.Handle());
+    LetTheBarPaint(bar);
     EXPECT_EQ(SentType(bar, 2), unsigned(SBT_OWNERDRAW));
 }
 
