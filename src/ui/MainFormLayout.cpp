@@ -260,8 +260,8 @@ void TMainFormVelmor::LayoutClient()
     const RECT client = ClientRect();
     int bottom = client.bottom;
     if (SB.Visible()) {
-        bottom -= StatusBarHeight;
-        SB.SetBounds(0, bottom, client.right, StatusBarHeight);
+        bottom -= SB.Height();
+        SB.SetBounds(0, bottom, client.right, SB.Height());
     }
     Bevel1.SetBounds(0, 0, client.right, Bevel1Height);
     Panel2.SetBounds(0, Bevel1Height, client.right, bottom - Bevel1Height);
