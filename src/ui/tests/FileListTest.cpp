@@ -81,6 +81,28 @@ TEST(FileList, FiltersByAddModeAndSystemFolders)
     EXPECT_EQ(probe.Cell(0, 6), AttrToLetters(GetFileAttributesW(sub.c_str())));
 }
 
+// While entries keep coming the list does not draw row by row; it draws again once the
+// interval has passed.
+TEST(FileList, TheListDrawsAgainAfterABurstOfEntries)
+{
+    TempFolder folder;
+    WriteBytes(folder.File(L"a.txt"), "a");
+    MainFormProbe probe;
+    const auto& list = *dynamic_cast<ListView*>(Window::FromHandle(probe.Control(Ctl::lvFiles)));
+    ASSERT_FALSE(list.DrawingDeferred());
+    for (int i = 0; i < 20; ++i)
+        probe.Form().AddFileToList(folder.File(L"a.txt"));
+    EXPECT_TRUE(list.DrawingDeferred()) << "not drawn row by row";
+    const DWORD start = GetTickCount();
+    while (list.DrawingDeferred() && GetTickCount() - start < 2000) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        probe.Pump();
+    }
+    EXPECT_FALSE(list.DrawingDeferred());
+    EXPECT_LT(GetTickCount() - start, 1000u);
+    EXPECT_EQ(probe.Rows(), 20);
+}
+
 TEST(FileList, SamePathTwiceAndTheRootFolderText)
 {
     const std::wstring rootFile = L"C:\\velmor-root-entry.txt";

@@ -37,6 +37,7 @@ public:
     // drawing of their own. Calls during the pause do not lengthen it, so a long series of
     // additions still shows at that interval.
     void DeferDrawing(UINT milliseconds);
+    bool DrawingDeferred() const { return drawingDeferred_; }
     void Clear() { Send(LVM_DELETEALLITEMS); }
 
     ViewStyle View() const { return static_cast<ViewStyle>(Send(LVM_GETVIEW)); }
