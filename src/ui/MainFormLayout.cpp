@@ -89,7 +89,7 @@ void TMainFormVelmor::CreateFilesPage()
     tbFileList.Create(tsFiles.Handle(), Ctl::tbFileList, false);
     tbFileList.SetImageList(ilNormal.Handle());
     using Kind = ToolBar::Kind;
-    const ToolBar::ButtonSpec buttons[] = {
+    const ToolBar::ToolButton buttons[] = {
         {Cmd::item_AddFile, Kind::Button, 0},
         {Cmd::btnAddDir, Kind::DropDown, 1},
         {0, Kind::Separator},

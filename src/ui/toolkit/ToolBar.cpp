@@ -22,14 +22,14 @@ void ToolBar::SetImageList(HIMAGELIST images)
     Send(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
 }
 
-void ToolBar::AddButton(const ButtonSpec& spec)
+void ToolBar::AddButton(const ToolButton& tool)
 {
     TBBUTTON button{};
-    button.idCommand = spec.id;
-    button.iBitmap = spec.image;
+    button.idCommand = tool.id;
+    button.iBitmap = tool.image;
     button.fsState = TBSTATE_ENABLED;
     button.iString = -1;
-    switch (spec.kind) {
+    switch (tool.kind) {
     case Kind::Button:
         button.fsStyle = BTNS_BUTTON;
         break;
@@ -44,14 +44,14 @@ void ToolBar::AddButton(const ButtonSpec& spec)
         break;
     case Kind::Separator:
         button.fsStyle = BTNS_SEP;
-        button.iBitmap = spec.separatorWidth;
+        button.iBitmap = tool.separatorWidth;
         button.fsState = 0;
         break;
     }
-    if (spec.kind != Kind::Separator)
+    if (tool.kind != Kind::Separator)
         button.fsStyle |= BTNS_AUTOSIZE;
     Send(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
-    entries_.push_back({spec.id, L"", L""});
+    entries_.push_back({tool.id, L"", L""});
 }
 
 void ToolBar::SetButtonSize(int width, int height)

@@ -13,7 +13,7 @@
 class ToolBar : public Window {
 public:
     enum class Kind { Button, Check, CheckGroup, DropDown, Separator };
-    struct ButtonSpec {
+    struct ToolButton {
         int id = 0;
         Kind kind = Kind::Button;
         int image = I_IMAGENONE;
@@ -23,7 +23,7 @@ public:
     // listStyle: image and caption side by side.
     void Create(HWND parent, int id, bool listStyle);
     void SetImageList(HIMAGELIST images);
-    void AddButton(const ButtonSpec& spec);
+    void AddButton(const ToolButton& tool);
     void SetButtonSize(int width, int height);
     void SetMinButtonWidth(int width);
 
