@@ -35,16 +35,5 @@ if [ ! -f "$tree.complete" ]; then
     touch "$tree.complete"
 fi
 
-log=$(mktemp)
-started=0
-cleanup() {
-    [ "$started" = 1 ] && "$root/scripts/wine-env.sh" stop "$state" >/dev/null 2>&1
-    rm -f "$log"
-}
-trap cleanup EXIT
-if [ ! -f "$state/running" ]; then
-    # Its servers must not keep our output open, or a pipe reading it never ends.
-    "$root/scripts/wine-env.sh" start "$state" >"$log" 2>&1 </dev/null || { cat "$log" >&2; exit 1; }
-    started=1
-fi
+# The program times itself; the emulator brings up a Wine environment for the run if none is up.
 "$root/scripts/wine-emulator.sh" "$state" "$bench" "Z:${tree//\//\\}" ${2:+"$2"}
