@@ -4,7 +4,7 @@
 # one for this call alone.
 set -euo pipefail
 . "$(dirname "$0")/wine-lib.sh"
-WINE_STATE=$1; shift
+WINE_STATE=$(realpath -m "$1"); shift  # Wine needs an absolute prefix
 if [ ! -f "$WINE_STATE/running" ]; then
     wine_env_start
     trap wine_env_stop EXIT
