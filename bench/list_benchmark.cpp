@@ -32,9 +32,9 @@ constexpr std::size_t RowByRowCount = 1000;
 // Pending window events run after this many rows, as a folder scan lets them run between entries.
 constexpr std::size_t RowsBetweenEvents = 100;
 
-// The floor and the full path are each timed this often; the best run counts, as the others
-// only add what the rest of the machine did meanwhile.
-constexpr int Runs = 3;
+// The floor and the full path are timed this often, by turns; the best run of each counts, as
+// the others only add what the rest of the machine did meanwhile.
+constexpr int Runs = 5;
 
 using Clock = std::chrono::steady_clock;
 
@@ -43,13 +43,6 @@ double SecondsSince(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-double BestOf(const std::function<double()>& timed)
-{
-    double best = timed();
-    for (int run = 1; run < Runs; ++run)
-        best = std::min(best, timed());
-    return best;
-}
 
 // Printed as soon as measured: a slow step shows which it is.
 void PrintFigure(const char* what, double seconds, std::size_t entries)
@@ -260,8 +253,14 @@ int wmain(int argc, wchar_t** argv)
         entries.push_back(*reader.Read(path));
     const double reading = SecondsSince(start);
 
-    const double rows = BestOf([&] { return TimeRows(entries, count, Drawing::AsTheProgramDoes); });
-    PrintFigure("floor: rows, ready texts, 8 columns, drawn as the list does, best of 3", rows, count);
+    const std::size_t fullCount = argc == 3 ? std::min(count, std::size_t(_wtoi(argv[2]))) : count;
+    double rows = TimeRows(entries, count, Drawing::AsTheProgramDoes);
+    double adding = TimeAddFileToList(paths, fullCount);
+    for (int run = 1; run < Runs; ++run) {
+        rows = std::min(rows, TimeRows(entries, count, Drawing::AsTheProgramDoes));
+        adding = std::min(adding, TimeAddFileToList(paths, fullCount));
+    }
+    PrintFigure("floor: rows, ready texts, 8 columns, drawn as the list does, best of 5", rows, count);
     const double floorPerEntry = (listing + rows) / double(count);
     PrintFigure("floor: total", listing + rows, count);
     PrintFigure("  (the rows drawn only once, at the end)", TimeRows(entries, count, Drawing::OnceAtTheEnd), count);
@@ -283,9 +282,7 @@ int wmain(int argc, wchar_t** argv)
     std::printf("  %.0f times the reader per entry; %zu of %zu rows the same as the reader's\n",
                 (singleQueries / double(sampled)) / (reading / double(count)), agreeing, sampled);
 
-    const std::size_t fullCount = argc == 3 ? std::min(count, std::size_t(_wtoi(argv[2]))) : count;
-    const double adding = BestOf([&] { return TimeAddFileToList(paths, fullCount); });
-    std::snprintf(what, sizeof what, "full: TMainFormVelmor::AddFileToList, first %zu files, best of 3", fullCount);
+    std::snprintf(what, sizeof what, "full: TMainFormVelmor::AddFileToList, first %zu files, best of 5", fullCount);
     PrintFigure(what, adding, fullCount);
     const double fullPerEntry = listing / double(count) + adding / double(fullCount);
     std::printf("full: listing + AddFileToList %46.1f us/entry\n", fullPerEntry * 1e6);
