@@ -120,7 +120,8 @@ enum class Drawing {
     OnceAtTheEnd,      // not before the series is complete: the least drawing possible
 };
 
-// A shown window filled by the toolkit's list view, set up as the main window's file list.
+// A shown window filled by the toolkit's list view, set up and drawn as the main window's file
+// list, but given its rows the plain way.
 class FloorList {
 public:
     FloorList()
@@ -153,12 +154,22 @@ public:
     FloorList& operator=(const FloorList&) = delete;
     ~FloorList() { DestroyWindow(frame_); }
 
+    // The plain way: the control is handed the caption and then each column's text.
     void Append(const FileEntry& entry)
     {
-        const int row = list_.Append(entry.caption, entry.imageIndex);
-        for (std::size_t column = 0; column < entry.subItems.size(); ++column)
-            list_.SetItemText(row, int(column + 1), entry.subItems[column]);
-        list_.RedrawItem(row);
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = rows_++;
+        item.iImage = entry.imageIndex;
+        item.pszText = const_cast<wchar_t*>(entry.caption.c_str());
+        const LRESULT row = list_.Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        for (std::size_t column = 0; column < entry.subItems.size(); ++column) {
+            LVITEMW text{};
+            text.iSubItem = int(column + 1);
+            text.pszText = const_cast<wchar_t*>(entry.subItems[column].c_str());
+            list_.Send(LVM_SETITEMTEXTW, WPARAM(row), reinterpret_cast<LPARAM>(&text));
+        }
+        list_.RedrawItem(int(row));
     }
     ListView& List() { return list_; }
     HWND Frame() const { return frame_; }
@@ -166,6 +177,7 @@ public:
 private:
     HWND frame_ = nullptr;
     ListView list_;
+    int rows_ = 0;
 };
 
 // Lets the last deferred drawing of a list happen, and waits for it.

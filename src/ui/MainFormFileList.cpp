@@ -5,6 +5,8 @@
 
 #include <shellapi.h>
 
+#include <vector>
+
 void TMainFormVelmor::AddFileToList(const std::wstring& path)
 {
     const std::optional<FileEntry> entry = entryReader_.Read(path);
@@ -17,9 +19,9 @@ void TMainFormVelmor::AddFileToList(const std::wstring& path)
         return;
     // Drawing the list (and its scroll bar) for every row would cost far more than the row.
     lvFiles.DeferDrawing(ListDrawingInterval);
-    const int row = lvFiles.Append(entry->caption, entry->imageIndex);
-    for (int column = 0; column < 7; ++column)
-        lvFiles.SetItemText(row, column + 1, entry->subItems[static_cast<std::size_t>(column)]);
+    std::vector<std::wstring> texts{entry->caption};
+    texts.insert(texts.end(), entry->subItems.begin(), entry->subItems.end());
+    const int row = lvFiles.Append(std::move(texts), entry->imageIndex);
     lvFiles.RedrawItem(row);
 }
 

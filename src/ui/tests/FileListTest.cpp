@@ -103,6 +103,28 @@ TEST(FileList, TheListDrawsAgainAfterABurstOfEntries)
     EXPECT_EQ(probe.Rows(), 20);
 }
 
+// The list keeps the texts and the control asks for them: changed, removed and cleared rows.
+TEST(FileList, TextsKeptByTheListFollowItsRows)
+{
+    TempFolder folder;
+    WriteBytes(folder.File(L"a.txt"), "a");
+    WriteBytes(folder.File(L"b.txt"), "b");
+    MainFormProbe probe;
+    probe.Form().AddFileToList(folder.File(L"a.txt"));
+    probe.Form().AddFileToList(folder.File(L"b.txt"));
+    auto& list = *dynamic_cast<ListView*>(Window::FromHandle(probe.Control(Ctl::lvFiles)));
+    list.SetItemText(1, 1, L"изменено");
+    EXPECT_EQ(probe.Cell(1, 1), L"изменено");
+    SendMessageW(list.Handle(), LVM_DELETEITEM, 0, 0);
+    ASSERT_EQ(probe.Rows(), 1);
+    EXPECT_EQ(probe.Cell(0, 0), L"b.txt");
+    EXPECT_EQ(list.ItemText(0, 1), L"изменено");
+    list.Clear();
+    EXPECT_EQ(probe.Rows(), 0);
+    probe.Form().AddFileToList(folder.File(L"a.txt"));
+    EXPECT_EQ(probe.Cell(0, 0), L"a.txt");
+}
+
 TEST(FileList, SamePathTwiceAndTheRootFolderText)
 {
     const std::wstring rootFile = L"C:\\velmor-root-entry.txt";

@@ -50,7 +50,14 @@ std::wstring MainFormProbe::Panel(int index) const
 
 std::wstring MainFormProbe::Cell(int row, int column) const
 {
-    return dynamic_cast<ListView*>(Window::FromHandle(Control(Ctl::lvFiles)))->ItemText(row, column);
+    // Asked of the control, as a reader of the screen would.
+    wchar_t text[1024] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 1024;
+    SendMessageW(Control(Ctl::lvFiles), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
 }
 
 int MainFormProbe::Rows() const

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -56,38 +57,51 @@ void ListView::SetImageLists(HIMAGELIST small, HIMAGELIST normal)
     Send(LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(normal));
 }
 
-int ListView::Append(const std::wstring& caption, int image)
+int ListView::Append(std::vector<std::wstring> texts, int image)
 {
+    auto row = std::make_unique<Row>();
+    row->texts = std::move(texts);
+    row->texts.resize(static_cast<std::size_t>(std::max(columns_, 1)));
     LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = Count();
     item.iImage = image;
-    item.pszText = const_cast<wchar_t*>(caption.c_str());
-    return static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    item.pszText = LPSTR_TEXTCALLBACKW;
+    item.lParam = reinterpret_cast<LPARAM>(row.get());
+    // Kept first: inserting already reports the row, and its texts may be asked for.
+    Row* const kept = row.get();
+    rows_.emplace(kept, std::move(row));
+    const int index = static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    if (index < 0)
+        rows_.erase(kept);
+    return index;
 }
 
 std::wstring ListView::ItemText(int item, int column) const
 {
-    // The control copies at most the buffer's size: grow until the text fits.
-    for (std::size_t size = 256;; size *= 4) {
-        std::vector<wchar_t> buffer(size);
-        LVITEMW info{};
-        info.iSubItem = column;
-        info.pszText = buffer.data();
-        info.cchTextMax = static_cast<int>(size);
-        const auto length = static_cast<std::size_t>(
-            Send(LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
-        if (length + 1 < size)
-            return std::wstring(buffer.data(), length);
-    }
+    const Row* row = RowAt(item);
+    if (!row || column < 0 || static_cast<std::size_t>(column) >= row->texts.size())
+        return {};
+    return row->texts[static_cast<std::size_t>(column)];
 }
 
 void ListView::SetItemText(int item, int column, const std::wstring& text)
 {
+    Row* row = RowAt(item);
+    if (!row || column < 0 || static_cast<std::size_t>(column) >= row->texts.size())
+        return;
+    row->texts[static_cast<std::size_t>(column)] = text;
+    RedrawItem(item);
+}
+
+ListView::Row* ListView::RowAt(int item) const
+{
     LVITEMW info{};
-    info.iSubItem = column;
-    info.pszText = const_cast<wchar_t*>(text.c_str());
-    Send(LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info));
+    info.mask = LVIF_PARAM;
+    info.iItem = item;
+    if (!Send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info)))
+        return nullptr;
+    return reinterpret_cast<Row*>(info.lParam);
 }
 
 int ListView::ItemImage(int item) const
@@ -157,11 +171,28 @@ bool ListView::OnReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
 {
     if (message != WM_NOTIFY)
         return false;
-    const UINT code = reinterpret_cast<const NMHDR*>(lParam)->code;
-    if (code != LVN_ITEMCHANGED && code != LVN_INSERTITEM)
-        return false;
-    if (onChange_)
-        onChange_();
     result = 0;
-    return true;
+    switch (reinterpret_cast<const NMHDR*>(lParam)->code) {
+    case LVN_GETDISPINFOW: {
+        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(lParam)->item;
+        const auto* row = reinterpret_cast<const Row*>(item.lParam);
+        if ((item.mask & LVIF_TEXT) && row && static_cast<std::size_t>(item.iSubItem) < row->texts.size())
+            item.pszText = const_cast<wchar_t*>(row->texts[static_cast<std::size_t>(item.iSubItem)].c_str());
+        return true;
+    }
+    case LVN_DELETEITEM:
+        rows_.erase(reinterpret_cast<const Row*>(reinterpret_cast<const NMLISTVIEW*>(lParam)->lParam));
+        return true;
+    case LVN_DELETEALLITEMS:
+        rows_.clear();
+        result = TRUE; // no notification for every row
+        return true;
+    case LVN_INSERTITEM:
+    case LVN_ITEMCHANGED:
+        if (onChange_)
+            onChange_();
+        return true;
+    default:
+        return false;
+    }
 }

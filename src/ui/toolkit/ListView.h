@@ -1,4 +1,6 @@
-// A list view: report, icon and list styles, check boxes, rows of texts.
+// A list view: report, icon and list styles, check boxes, rows of texts. The texts are kept here
+// and the control asks for them when it draws: a row then costs one message to insert instead
+// of one for every column, and the control holds no copies.
 #pragma once
 
 #include "Window.h"
@@ -6,7 +8,10 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 class ListView : public Window {
 public:
@@ -23,8 +28,9 @@ public:
 
     int Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
     int SelectedCount() const { return static_cast<int>(Send(LVM_GETSELECTEDCOUNT)); }
-    // Appends a row with its caption and image; returns its index.
-    int Append(const std::wstring& caption, int image);
+    // Appends a row with its texts (caption first, one for every column) and image; returns its
+    // index, or -1.
+    int Append(std::vector<std::wstring> texts, int image);
     std::wstring ItemText(int item, int column) const;
     void SetItemText(int item, int column, const std::wstring& text);
     int ItemImage(int item) const;
@@ -51,8 +57,13 @@ protected:
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    struct Row {
+        std::vector<std::wstring> texts;
+    };
+    Row* RowAt(int item) const;
     void SetState(int item, UINT state, UINT mask);
     int columns_ = 0;
+    std::unordered_map<const Row*, std::unique_ptr<Row>> rows_;
     bool drawingDeferred_ = false;
     std::function<void()> onChange_;
 };
