@@ -224,9 +224,9 @@ void TMainFormVelmor::CreateSettingsPage()
     // notifications reach the window.
     gbGeneral.Create(Panel7.Handle(), Ctl::gbGeneral, Button::Kind::GroupBox, {});
     imgSettings.Create(Panel7.Handle(), Ctl::imgSettings, At(10, 20, 32, 32));
-    settingsIcon_ = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-    imgSettings.SetIcon(settingsIcon_);
+    settingsIcon_.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+    imgSettings.SetIcon(settingsIcon_.get());
     using Kind = Button::Kind;
     CreatePlaced(Panel7.Handle(), {
         {cbSortWithFolderName, Ctl::cbSortWithFolderName, Kind::CheckBox, At(50, 19, 341), false, true},

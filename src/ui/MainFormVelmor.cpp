@@ -47,11 +47,11 @@ bool FontInstalled(const wchar_t* face)
     return found;
 }
 
-HFONT MakeFont(const wchar_t* face, BYTE charset)
+UniqueFont MakeFont(const wchar_t* face, BYTE charset)
 {
     // 8 points at 96 dots per inch: 11 pixels.
-    return CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+    return UniqueFont(CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
 }
 
 } // namespace
@@ -68,11 +68,6 @@ TMainFormVelmor::~TMainFormVelmor()
     // Destroy while the messages still reach this object, so FormDestroy runs.
     if (Handle())
         DestroyWindow(Handle());
-    for (HFONT font : {windowFont_, listFont_})
-        if (font)
-            DeleteObject(font);
-    if (settingsIcon_)
-        DestroyIcon(settingsIcon_);
 }
 
 void TMainFormVelmor::FormCreate()
@@ -96,8 +91,8 @@ void TMainFormVelmor::FormCreate()
     AttachSystemImageLists();
     LOGFONTW iconTitle{};
     if (SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof iconTitle, &iconTitle, 0)) {
-        listFont_ = CreateFontIndirectW(&iconTitle);
-        lvFiles.SetFont(listFont_);
+        listFont_.reset(CreateFontIndirectW(&iconTitle));
+        lvFiles.SetFont(listFont_.get());
     }
     FIdle = true;
     pcDTC.SetActivePageIndex(0);
@@ -125,8 +120,7 @@ void TMainFormVelmor::LoadToolbarImages()
     ilNormal.Clear();
     const ToolbarImages chosen = ChooseToolbarImages(WindowsVersionCode(), [] { return ScreenColorDepth(); });
     if (chosen.tahomaFont) {
-        HFONT font = MakeFont(FontInstalled(L"Tahoma") ? L"Tahoma" : L"MS Sans Serif", CyrillicCharset);
-        ApplyWindowFont(font);
+        ApplyWindowFont(MakeFont(FontInstalled(L"Tahoma") ? L"Tahoma" : L"MS Sans Serif", CyrillicCharset));
     }
     const auto strip = static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), chosen.bitmap.c_str(), IMAGE_BITMAP, 0, 0, 0));
@@ -136,18 +130,16 @@ void TMainFormVelmor::LoadToolbarImages()
     DeleteObject(strip);
 }
 
-void TMainFormVelmor::ApplyWindowFont(HFONT font)
+void TMainFormVelmor::ApplyWindowFont(UniqueFont font)
 {
-    if (windowFont_)
-        DeleteObject(windowFont_);
-    windowFont_ = font;
     // Every control follows the window's font except the list, which keeps the icon-title font.
     EnumChildWindows(Handle(), [](HWND child, LPARAM data) {
         if (GetDlgCtrlID(child) != Ctl::lvFiles)
             SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(data), TRUE);
         return TRUE;
-    }, reinterpret_cast<LPARAM>(font));
-    SB.SetFont(font);
+    }, reinterpret_cast<LPARAM>(font.get()));
+    SB.SetFont(font.get());
+    windowFont_ = std::move(font); // the old font goes only now that no control uses it
 }
 
 void TMainFormVelmor::FormDestroy()

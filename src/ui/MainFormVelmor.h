@@ -5,6 +5,7 @@
 
 #include "toolkit/Button.h"
 #include "toolkit/DateTimePicker.h"
+#include "toolkit/GdiObjects.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/ListView.h"
 #include "toolkit/Menu.h"
@@ -64,7 +65,7 @@ private:
     void FormDestroy();
     void SetPickersToNow();
     void LoadToolbarImages();
-    void ApplyWindowFont(HFONT font);
+    void ApplyWindowFont(UniqueFont font);
     void WMGetMinMaxInfo(MINMAXINFO& limits);
     LRESULT ParamsWndProc(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -121,8 +122,8 @@ private:
     unsigned char FAddMode = 0;
 
     FileEntryReader entryReader_;
-    HFONT windowFont_ = nullptr;
-    HFONT listFont_ = nullptr;
-    HICON settingsIcon_ = nullptr;
+    UniqueFont windowFont_;
+    UniqueFont listFont_;
+    UniqueIcon settingsIcon_;
 
 };

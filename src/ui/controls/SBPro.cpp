@@ -229,7 +229,7 @@ void TStatusBarPro::ApplySystemFont()
     metrics.cbSize = sizeof metrics;
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
         return;
-    OwnedFont font(CreateFontIndirectW(&metrics.lfStatusFont));
+    UniqueFont font(CreateFontIndirectW(&metrics.lfStatusFont));
     if (!font)
         return;
     SetFont(font.get());

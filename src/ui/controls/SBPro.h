@@ -4,6 +4,7 @@
 #pragma once
 
 #include "StatusBarLayout.h"
+#include "toolkit/GdiObjects.h"
 #include "toolkit/Window.h"
 
 #include <commctrl.h>
@@ -170,10 +171,6 @@ protected:
 private:
     friend class TStatusPanelsPro;
 
-    struct FontDeleter {
-        void operator()(HFONT font) const { DeleteObject(font); }
-    };
-    using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
     void CreateWindowAt(HWND parent, int id, const RECT& bounds, DWORD visible);
     void Recreate();
@@ -200,7 +197,7 @@ private:
     bool sizeGrip_ = true;
     bool useSystemFont_ = true;
     HFONT font_ = nullptr;
-    OwnedFont systemFont_;
+    UniqueFont systemFont_;
     HIMAGELIST images_ = nullptr;
     HMENU popupMenu_ = nullptr;
     std::wstring hint_;
