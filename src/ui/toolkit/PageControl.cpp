@@ -4,11 +4,11 @@
 
 void PageControl::Create(HWND parent, int id)
 {
-    CreateControl(WC_TABCONTROLW, L"", WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
-                  WS_EX_CONTROLPARENT, {}, parent, id);
     windowProc_ = [this](UINT message, WPARAM wParam, LPARAM lParam) {
         return Window::OnMessage(message, wParam, lParam);
     };
+    CreateControl(WC_TABCONTROLW, L"", WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
+                  WS_EX_CONTROLPARENT, {}, parent, id);
 }
 
 Panel& PageControl::AddPage(int id)
