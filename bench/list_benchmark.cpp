@@ -87,15 +87,6 @@ void ForEachFile(const std::wstring& folder, const std::function<void(const std:
     } while (FindNextFileW(find.Get(), &data));
 }
 
-void LetPendingEventsRun()
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 // The row as the single-file queries give it, each asking the system again.
 FileEntry EntryFromSingleQueries(const std::wstring& path, const std::wstring& separator)
 {
@@ -148,7 +139,7 @@ public:
         list_.SetImageLists(reinterpret_cast<HIMAGELIST>(small), reinterpret_cast<HIMAGELIST>(normal));
         ShowWindow(frame_, SW_SHOW);
         UpdateWindow(frame_);
-        LetPendingEventsRun();
+        Application().ProcessMessages();
     }
     FloorList(const FloorList&) = delete;
     FloorList& operator=(const FloorList&) = delete;
@@ -186,7 +177,7 @@ void FinishDrawing(HWND window)
     for (const auto end = Clock::now() + std::chrono::milliseconds(TMainFormVelmor::ListDrawingInterval + 100);
          Clock::now() < end;) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        LetPendingEventsRun();
+        Application().ProcessMessages();
     }
     UpdateWindow(window);
 }
@@ -203,7 +194,7 @@ double TimeRows(const std::vector<FileEntry>& entries, std::size_t count, Drawin
             floor.List().DeferDrawing(TMainFormVelmor::ListDrawingInterval);
         floor.Append(entries[i]);
         if ((i + 1) % RowsBetweenEvents == 0)
-            LetPendingEventsRun();
+            Application().ProcessMessages();
     }
     if (drawing == Drawing::OnceAtTheEnd) {
         floor.List().Send(WM_SETREDRAW, TRUE);
@@ -218,12 +209,12 @@ double TimeAddFileToList(const std::vector<std::wstring>& paths, std::size_t cou
     TMainFormVelmor form;
     ShowWindow(form.Handle(), SW_SHOW);
     UpdateWindow(form.Handle());
-    LetPendingEventsRun();
+    Application().ProcessMessages();
     const auto start = Clock::now();
     for (std::size_t i = 0; i < count; ++i) {
         form.AddFileToList(paths[i]);
         if ((i + 1) % RowsBetweenEvents == 0)
-            LetPendingEventsRun();
+            Application().ProcessMessages();
     }
     FinishDrawing(form.Handle());
     return SecondsSince(start);

@@ -5,11 +5,12 @@
 
 #include <shellapi.h>
 
+#include <iterator>
 #include <vector>
 
 void TMainFormVelmor::AddFileToList(const std::wstring& path)
 {
-    const std::optional<FileEntry> entry = entryReader_.Read(path);
+    std::optional<FileEntry> entry = entryReader_.Read(path);
     if (!entry)
         return; // a missing path: its failure value counts as a system folder
     const bool folder = (entry->attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -19,8 +20,9 @@ void TMainFormVelmor::AddFileToList(const std::wstring& path)
         return;
     // Drawing the list (and its scroll bar) for every row would cost far more than the row.
     lvFiles.DeferDrawing(ListDrawingInterval);
-    std::vector<std::wstring> texts{entry->caption};
-    texts.insert(texts.end(), entry->subItems.begin(), entry->subItems.end());
+    std::vector<std::wstring> texts{std::move(entry->caption)};
+    texts.insert(texts.end(), std::make_move_iterator(entry->subItems.begin()),
+                 std::make_move_iterator(entry->subItems.end()));
     const int row = lvFiles.Append(std::move(texts), entry->imageIndex);
     lvFiles.RedrawItem(row);
 }
