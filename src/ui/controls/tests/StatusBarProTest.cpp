@@ -1,5 +1,6 @@
 #include "TestHost.h"
 #include "controls/SBPro.h"
+#include "toolkit/Application.h"
 #include "toolkit/ProgressBar.h"
 
 #include <gtest/gtest.h>
@@ -30,9 +31,7 @@ void LetTheBarPaint(const TStatusBarPro& bar)
 {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < 300;) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
+        Application().ProcessMessages();
     }
     UpdateWindow(bar.Handle());
 }
