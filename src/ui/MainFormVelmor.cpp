@@ -83,8 +83,7 @@ void TMainFormVelmor::FormCreate()
     pcParams.SetWindowProc([this](UINT message, WPARAM wParam, LPARAM lParam) {
         return ParamsWndProc(message, wParam, lParam);
     });
-    pcParams.SetActivePageIndex(0);
-    pcParams.Realign();
+    pcParams.SetActivePageIndex(0); // shows the page and realigns
 
     FGIFImage = std::make_unique<TGIFImage>();
     FID3v1 = std::make_unique<TID3v1>();
