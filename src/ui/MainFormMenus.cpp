@@ -121,6 +121,7 @@ void TMainFormVelmor::CreateMenus()
         MapWindowPoints(bar.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&button), 2);
         (id == Cmd::btnAddDir ? pmAddFolderParams : pmOperate).Popup(Handle(), {button.left, button.bottom});
     };
+    tbFileList.SetOnClick([this](int id) { OnCommand(id); });
     tbFileList.SetOnDropDown([this, dropDown](int id) { dropDown(tbFileList, id); });
     tbStartStop.SetOnDropDown([this, dropDown](int id) { dropDown(tbStartStop, id); });
 }

@@ -187,6 +187,11 @@ LRESULT TMainFormVelmor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case WM_COMMAND:
+        if (lParam == 0 && HIWORD(wParam) == 0) { // a menu item
+            OnCommand(LOWORD(wParam));
+            return 0;
+        }
+        [[fallthrough]];
     case WM_NOTIFY:
     case WM_DRAWITEM:
         if (LRESULT result = 0; Reflect(message, wParam, lParam, result))

@@ -75,6 +75,13 @@ private:
     void ShowHint();
     void MenuSelect(WPARAM wParam, LPARAM lParam);
 
+    // Commands of the menus and tool buttons (MainFormCommands.cpp).
+    void OnCommand(int id);
+    void file_CloseClick();
+
+    // The processing run (MainFormRun.cpp).
+    void btnStartStopClick(int targetMode);
+
     // The file list (MainFormFileList.cpp).
     void AttachSystemImageLists();
     void lvFilesChange();
