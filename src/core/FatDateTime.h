@@ -7,6 +7,8 @@
 
 constexpr int FatFirstYear = 1980;
 constexpr int FatLastYear = 2099;
+// The form itself holds years up to this one.
+constexpr int FatLastDosYear = 2107;
 
 bool IsFatYear(int year);
 // Date word in the high 16 bits, time word (2-second resolution) in the low 16 bits.

@@ -104,6 +104,19 @@ std::optional<WIN32_FILE_ATTRIBUTE_DATA> ReadFileEntry(const std::wstring& path)
     return entry;
 }
 
+bool IsDosDatedFile(const std::wstring& path)
+{
+    const auto entry = ReadFileEntry(path);
+    if (!entry || (entry->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    // The years of the MS-DOS form, asked directly: Wine's FileTimeToDosDateTime wraps 2108
+    // round to 1980 where Windows refuses it.
+    FILETIME local;
+    SYSTEMTIME calendar;
+    return FileTimeToLocalFileTime(&entry->ftLastWriteTime, &local) && FileTimeToSystemTime(&local, &calendar)
+        && calendar.wYear >= FatFirstYear && calendar.wYear <= FatLastDosYear;
+}
+
 std::int64_t FileSizeByName(const std::wstring& path)
 {
     const auto entry = ReadFileEntry(path);

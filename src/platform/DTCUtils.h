@@ -17,6 +17,9 @@
 // not found. Every query below answers from this one call.
 std::optional<WIN32_FILE_ATTRIBUTE_DATA> ReadFileEntry(const std::wstring& path);
 
+// True for an existing file, not a folder, whose last-write time in local time has an MS-DOS
+// form (1980 to 2107): the files a run may change.
+bool IsDosDatedFile(const std::wstring& path);
 // The whole size in bytes, or -1 when the path is not found.
 std::int64_t FileSizeByName(const std::wstring& path);
 // The same from an entry already read.

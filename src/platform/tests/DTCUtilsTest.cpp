@@ -176,6 +176,34 @@ TEST_F(DTCUtilsFiles, TimeOutsideTheWindowStaysAsItIs)
     EXPECT_EQ(Ticks(ReadFileEntry(file)->ftLastWriteTime), Ticks(old));
 }
 
+TEST_F(DTCUtilsFiles, FileTestTakesFilesWithAnMsDosLastWriteTime)
+{
+    const struct {
+        CalendarDate date;
+        ClockTime time;
+        bool passes;
+    } cases[] = {
+        {{1975, 6, 1}, {12, 0, 0, 0}, false},
+        {{1979, 12, 31}, {23, 59, 58, 0}, false},
+        {{1980, 1, 1}, {0, 0, 0, 0}, true},
+        {{2099, 12, 31}, {23, 59, 58, 0}, true},
+        {{2107, 12, 31}, {23, 59, 58, 0}, true}, // beyond the window of writes, not of the form
+        {{2108, 1, 1}, {0, 0, 0, 0}, false},
+    };
+    for (const auto& c : cases) {
+        const HANDLE h = CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        const FILETIME written = FileTimeOf(UniversalTicks(c.date, c.time));
+        ASSERT_TRUE(SetFileTime(h, nullptr, nullptr, &written));
+        CloseHandle(h);
+        EXPECT_EQ(IsDosDatedFile(file), c.passes) << c.date.Year;
+    }
+    const std::wstring sub = folder.File(L"Папка");
+    ASSERT_TRUE(CreateDirectoryW(sub.c_str(), nullptr));
+    EXPECT_FALSE(IsDosDatedFile(sub));
+    EXPECT_FALSE(IsDosDatedFile(folder.File(L"missing.txt")));
+    EXPECT_FALSE(IsDosDatedFile(L""));
+}
+
 TEST_F(DTCUtilsFiles, RefusedWritesChangeNothing)
 {
     const auto before = ReadFileEntry(file);
