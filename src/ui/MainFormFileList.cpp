@@ -1,6 +1,7 @@
 // The file list: entries made from paths, the system icon lists behind them, the object count.
 #include "MainFormVelmor.h"
 
+#include "TextRules.h"
 #include "TextTable.h"
 
 #include <shellapi.h>
@@ -10,6 +11,8 @@
 
 void TMainFormVelmor::AddFileToList(const std::wstring& path)
 {
+    if (!FIdle)
+        return; // a run addresses its entries by position: the list stays as it is
     std::optional<FileEntry> entry = entryReader_.Read(path);
     if (!entry)
         return; // a missing path: its failure value counts as a system folder
@@ -25,6 +28,18 @@ void TMainFormVelmor::AddFileToList(const std::wstring& path)
                  std::make_move_iterator(entry->subItems.end()));
     const int row = lvFiles.Append(std::move(texts), entry->imageIndex);
     lvFiles.RedrawItem(row);
+}
+
+std::wstring TMainFormVelmor::EntryPath(int index) const
+{
+    return AddBackslash(lvFiles.ItemText(index, ColumnOf(SubItem::Folder))) + lvFiles.ItemText(index, CaptionColumn);
+}
+
+void TMainFormVelmor::SetEntryText(int index, int column, const std::wstring& text)
+{
+    // A run refreshes rows faster than the list could draw each one.
+    lvFiles.DeferDrawing(ListDrawingInterval);
+    lvFiles.SetItemText(index, column, text);
 }
 
 void TMainFormVelmor::AttachSystemImageLists()

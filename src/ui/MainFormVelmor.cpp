@@ -212,6 +212,13 @@ LRESULT TMainFormVelmor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case WM_CLOSE:
+        if (!FIdle) { // the run stops at its next entry and then closes the window
+            closeAfterRun_ = true;
+            EndRun();
+            return 0;
+        }
+        break;
     case WM_DESTROY:
         FormDestroy();
         return 0;

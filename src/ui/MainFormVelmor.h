@@ -79,12 +79,32 @@ private:
     void OnCommand(int id);
     void file_CloseClick();
 
-    // The processing run (MainFormRun.cpp).
+    // The processing run (MainFormRun.cpp) and its steps (MainFormDates.cpp,
+    // MainFormAttributes.cpp, MainFormRename.cpp, MainFormMultimedia.cpp).
     void btnStartStopClick(int targetMode);
+    void RunOver(int targetMode);
+    void EndRun();
+    void ShowRunning(bool running);
+    void ProcessEntry(std::wstring path, int index, DWORD setAttributes);
+    bool ValidateDates();
+    void ChangeFileTimes(const std::wstring& path, int index);
+    void RefreshDateColumns(const std::wstring& path, int index);
+    DWORD AttrFromCheckBoxes() const;
+    void ClearChosenAttributes(const std::wstring& path, int index);
+    void AssignAttributes(const std::wstring& path, int index, DWORD attributes);
+    void RefreshAttributeColumn(const std::wstring& path, int index);
+    std::wstring ChangeNameCase(const std::wstring& path, int index);
+    void StripGifComments(const std::wstring& path, int index);
+    std::wstring RenameMp3FromTag(const std::wstring& path, int index);
 
     // The file list (MainFormFileList.cpp).
     void AttachSystemImageLists();
     void lvFilesChange();
+    // The entry's full path: its folder text with a backslash, then its caption.
+    std::wstring EntryPath(int index) const;
+    static constexpr int CaptionColumn = 0;
+    static constexpr int ColumnOf(std::size_t subItem) { return static_cast<int>(subItem) + 1; }
+    void SetEntryText(int index, int column, const std::wstring& text);
     void UpdateObjectCount();
 
     Menu MainMenu1{Menu::Kind::Bar};
@@ -126,6 +146,7 @@ private:
     int FSortColumn = 0;
     bool FSortAscending = true;
     bool FIdle = true;
+    bool closeAfterRun_ = false; // the window was closed during a run
     unsigned char FAddMode = 0;
 
     FileEntryReader entryReader_;

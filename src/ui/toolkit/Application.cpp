@@ -32,6 +32,11 @@ int TApplication::Run()
     return quitting_ ? exitCode_ : static_cast<int>(message.wParam);
 }
 
+void TApplication::ShowError(HWND owner, const std::wstring& text) const
+{
+    MessageBoxW(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
 void TApplication::Terminate()
 {
     if (running_)

@@ -28,6 +28,8 @@ public:
     // Ends the message loop of Run (the main window calls it when it goes); without a running
     // loop (in-process tests) it does nothing.
     void Terminate();
+    // The error box: the text, the application's title, the error icon and OK, over the window.
+    void ShowError(HWND owner, const std::wstring& text) const;
     // Lets every pending window event run, then returns; false once the program should end.
     bool ProcessMessages();
 

@@ -87,6 +87,11 @@ void ToolBar::SetImage(int id, int image)
     Send(TB_CHANGEBITMAP, static_cast<WPARAM>(id), MAKELPARAM(image, 0));
 }
 
+int ToolBar::Image(int id) const
+{
+    return static_cast<int>(Send(TB_GETBITMAP, static_cast<WPARAM>(id)));
+}
+
 void ToolBar::SetHint(int id, const std::wstring& hint)
 {
     if (Entry* entry = Find(id))

@@ -29,6 +29,7 @@ public:
 
     void SetCaption(int id, const std::wstring& caption);
     std::wstring Caption(int id) const;
+    int Image(int id) const;
     void SetImage(int id, int image);
     void SetHint(int id, const std::wstring& hint);
     std::wstring Hint(int id) const;
