@@ -4,6 +4,7 @@
 #include "DTCUtils.h"
 #include "EntryText.h"
 #include "FileNameRules.h"
+#include "FileRename.h"
 #include "TextTable.h"
 #include "WideText.h"
 
@@ -27,7 +28,7 @@ std::wstring TMainFormVelmor::RenameMp3FromTag(const std::wstring& path, int ind
     if (!NameStaysInFolder(newName))
         return path;
     const std::wstring newPath = path.substr(0, path.size() - name.size()) + newName;
-    if (!MoveFileW(path.c_str(), newPath.c_str())) // never replaces an existing file
+    if (!RenameFile(path, newPath)) // never replaces an existing file
         return path;
     SetEntryText(index, CaptionColumn, newName);
     return newPath;

@@ -3,6 +3,7 @@
 
 #include "EntryText.h"
 #include "FileNameRules.h"
+#include "FileRename.h"
 #include "WideText.h"
 
 #include <optional>
@@ -21,7 +22,7 @@ std::wstring TMainFormVelmor::ChangeNameCase(const std::wstring& path, int index
         return path;
     const std::wstring name = FileNamePart(path);
     const std::wstring newPath = path.substr(0, path.size() - name.size()) + ChangeCase(name, *change, LocaleCase);
-    if (!MoveFileW(path.c_str(), newPath.c_str()))
+    if (!RenameFile(path, newPath))
         return path;
     SetEntryText(index, CaptionColumn, ChangeCase(lvFiles.ItemText(index, CaptionColumn), *change, LocaleCase));
     return newPath;

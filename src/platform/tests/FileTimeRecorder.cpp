@@ -5,6 +5,7 @@ namespace {
 std::vector<FileTimeCall> calls;
 DWORD failure = ERROR_SUCCESS;
 FileTimeSetter realSetter = nullptr;
+std::function<void(std::size_t)> onCall;
 
 std::optional<FILETIME> Kept(const FILETIME* time)
 {
@@ -14,11 +15,14 @@ std::optional<FILETIME> Kept(const FILETIME* time)
 BOOL WINAPI RecordingSetter(HANDLE file, const FILETIME* created, const FILETIME* accessed, const FILETIME* written)
 {
     calls.push_back({Kept(created), Kept(accessed), Kept(written)});
-    if (failure != ERROR_SUCCESS) {
+    BOOL stored = FALSE;
+    if (failure != ERROR_SUCCESS)
         SetLastError(failure);
-        return FALSE;
-    }
-    return realSetter(file, created, accessed, written);
+    else
+        stored = realSetter(file, created, accessed, written);
+    if (onCall)
+        onCall(calls.size());
+    return stored;
 }
 
 } // namespace
@@ -32,10 +36,16 @@ FileTimeRecorder::FileTimeRecorder(DWORD failWith)
 
 FileTimeRecorder::~FileTimeRecorder()
 {
+    onCall = nullptr;
     ReplaceFileTimeSetter(realSetter);
 }
 
 const std::vector<FileTimeCall>& FileTimeRecorder::Calls() const
 {
     return calls;
+}
+
+void FileTimeRecorder::SetOnCall(std::function<void(std::size_t)> handler)
+{
+    onCall = std::move(handler);
 }

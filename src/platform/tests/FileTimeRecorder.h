@@ -4,6 +4,7 @@
 
 #include "FileTimeSeam.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,4 +23,6 @@ public:
     FileTimeRecorder& operator=(const FileTimeRecorder&) = delete;
 
     const std::vector<FileTimeCall>& Calls() const;
+    // Called after each recorded call, with the number of calls so far.
+    void SetOnCall(std::function<void(std::size_t)> handler);
 };

@@ -1,4 +1,5 @@
 #include "FileTimeRecorder.h"
+#include "GifFixture.h"
 #include "GIFImage.h"
 #include "SafeFileWrite.h"
 #include "TempFolder.h"
@@ -12,19 +13,7 @@
 
 namespace {
 
-const std::string Header = std::string("GIF89a\x02\x00\x01\x00\x80\x00\x00", 13) + std::string("\0\0\0\xFF\xFF\xFF", 6);
-const std::string Image = std::string("\x2C\0\0\0\0\x02\0\x01\0\0\x02\x02\x44\x0A\0", 15);
-const std::string GraphicControl = std::string("\x21\xF9\x04\x04\x0A\0\0\0", 8);
-const std::string Trailer = "\x3B";
-
-std::string Comment(const std::string& text)
-{
-    return "\x21\xFE" + std::string(1, static_cast<char>(text.size())) + text + std::string(1, '\0');
-}
-
-const std::string WithComments = Header + Comment("one") + GraphicControl + Image + GraphicControl
-                                 + Comment("two") + Image + Comment("end") + Trailer;
-const std::string WithoutComments = Header + GraphicControl + Image + GraphicControl + Image + Trailer;
+using namespace GifFixture;
 
 std::vector<std::uint8_t> AsBytes(const std::string& text)
 {
