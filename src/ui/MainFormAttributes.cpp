@@ -41,5 +41,5 @@ void TMainFormVelmor::AssignAttributes(const std::wstring& path, int index, DWOR
 
 void TMainFormVelmor::RefreshAttributeColumn(const std::wstring& path, int index)
 {
-    SetEntryText(index, ColumnOf(SubItem::Attributes), AttrToLetters(GetFileAttributesW(path.c_str())));
+    lvFiles.SetItemText(index, ColumnOf(SubItem::Attributes), AttrToLetters(GetFileAttributesW(path.c_str())));
 }

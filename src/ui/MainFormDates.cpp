@@ -66,7 +66,7 @@ void TMainFormVelmor::RefreshDateColumns(const std::wstring& path, int index)
     const auto text = [&entry](FILETIME WIN32_FILE_ATTRIBUTE_DATA::*time, bool withTimeOfDay) {
         return entry ? FileTimeListText((*entry).*time, withTimeOfDay) : std::wstring();
     };
-    SetEntryText(index, ColumnOf(SubItem::Created), text(&WIN32_FILE_ATTRIBUTE_DATA::ftCreationTime, true));
-    SetEntryText(index, ColumnOf(SubItem::Modified), text(&WIN32_FILE_ATTRIBUTE_DATA::ftLastWriteTime, true));
-    SetEntryText(index, ColumnOf(SubItem::Opened), text(&WIN32_FILE_ATTRIBUTE_DATA::ftLastAccessTime, false));
+    lvFiles.SetItemText(index, ColumnOf(SubItem::Created), text(&WIN32_FILE_ATTRIBUTE_DATA::ftCreationTime, true));
+    lvFiles.SetItemText(index, ColumnOf(SubItem::Modified), text(&WIN32_FILE_ATTRIBUTE_DATA::ftLastWriteTime, true));
+    lvFiles.SetItemText(index, ColumnOf(SubItem::Opened), text(&WIN32_FILE_ATTRIBUTE_DATA::ftLastAccessTime, false));
 }

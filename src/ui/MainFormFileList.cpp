@@ -35,13 +35,6 @@ std::wstring TMainFormVelmor::EntryPath(int index) const
     return AddBackslash(lvFiles.ItemText(index, ColumnOf(SubItem::Folder))) + lvFiles.ItemText(index, CaptionColumn);
 }
 
-void TMainFormVelmor::SetEntryText(int index, int column, const std::wstring& text)
-{
-    // A run refreshes rows faster than the list could draw each one.
-    lvFiles.DeferDrawing(ListDrawingInterval);
-    lvFiles.SetItemText(index, column, text);
-}
-
 void TMainFormVelmor::AttachSystemImageLists()
 {
     SHFILEINFOW info{};

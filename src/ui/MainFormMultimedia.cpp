@@ -13,7 +13,7 @@ void TMainFormVelmor::StripGifComments(const std::wstring& path, int index)
     FGIFImage->LoadFromFile(path); // a file that is no GIF ends the run with the layer's error
     RemoveComments(*FGIFImage);
     FGIFImage->SaveToFile(path);
-    SetEntryText(index, ColumnOf(SubItem::Size), FormatSizeGrouped(FileSizeByName(path), ThousandSeparator()));
+    lvFiles.SetItemText(index, ColumnOf(SubItem::Size), FormatSizeGrouped(FileSizeByName(path), ThousandSeparator()));
 }
 
 std::wstring TMainFormVelmor::RenameMp3FromTag(const std::wstring& path, int index)
@@ -30,6 +30,6 @@ std::wstring TMainFormVelmor::RenameMp3FromTag(const std::wstring& path, int ind
     const std::wstring newPath = path.substr(0, path.size() - name.size()) + newName;
     if (!RenameFile(path, newPath)) // never replaces an existing file
         return path;
-    SetEntryText(index, CaptionColumn, newName);
+    lvFiles.SetItemText(index, CaptionColumn, newName);
     return newPath;
 }

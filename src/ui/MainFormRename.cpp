@@ -24,6 +24,6 @@ std::wstring TMainFormVelmor::ChangeNameCase(const std::wstring& path, int index
     const std::wstring newPath = path.substr(0, path.size() - name.size()) + ChangeCase(name, *change, LocaleCase);
     if (!RenameFile(path, newPath))
         return path;
-    SetEntryText(index, CaptionColumn, ChangeCase(lvFiles.ItemText(index, CaptionColumn), *change, LocaleCase));
+    lvFiles.SetItemText(index, CaptionColumn, ChangeCase(lvFiles.ItemText(index, CaptionColumn), *change, LocaleCase));
     return newPath;
 }

@@ -23,6 +23,7 @@
 #include "ID3v1.h"
 #include "IniFile.h"
 
+#include <chrono>
 #include <map>
 #include <memory>
 #include <string>
@@ -32,6 +33,9 @@ public:
     static constexpr const wchar_t* ClassName = L"TMainFormVelmor";
     // While entries keep coming, the list shows them this often (milliseconds).
     static constexpr UINT ListDrawingInterval = 200;
+    // During a run, pending events run this often, and the progress bar moves this often.
+    static constexpr std::chrono::milliseconds RunEventInterval{5};
+    static constexpr std::chrono::milliseconds ProgressInterval{100};
 
     TMainFormVelmor();
     ~TMainFormVelmor() override;
@@ -104,7 +108,6 @@ private:
     std::wstring EntryPath(int index) const;
     static constexpr int CaptionColumn = 0;
     static constexpr int ColumnOf(std::size_t subItem) { return static_cast<int>(subItem) + 1; }
-    void SetEntryText(int index, int column, const std::wstring& text);
     void UpdateObjectCount();
 
     Menu MainMenu1{Menu::Kind::Bar};

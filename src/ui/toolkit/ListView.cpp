@@ -91,7 +91,10 @@ void ListView::SetItemText(int item, int column, const std::wstring& text)
     if (!row || column < 0 || static_cast<std::size_t>(column) >= row->texts.size())
         return;
     row->texts[static_cast<std::size_t>(column)] = text;
-    RedrawItem(item);
+    // Rows out of sight need no drawing; asking for it would still cost a call to the system.
+    const auto top = static_cast<int>(Send(LVM_GETTOPINDEX));
+    if (item >= top && item <= top + static_cast<int>(Send(LVM_GETCOUNTPERPAGE)))
+        RedrawItem(item);
 }
 
 ListView::Row* ListView::RowAt(int item) const
