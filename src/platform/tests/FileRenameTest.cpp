@@ -7,16 +7,6 @@
 
 namespace {
 
-std::wstring NameOnDisk(const std::wstring& path)
-{
-    WIN32_FIND_DATAW found;
-    const HANDLE find = FindFirstFileW(path.c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return L"";
-    FindClose(find);
-    return found.cFileName;
-}
-
 TEST(FileRename, RenamesAlsoWhenOnlyTheLetterCaseChanges)
 {
     TempFolder folder;

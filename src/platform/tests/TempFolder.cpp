@@ -78,3 +78,13 @@ std::string ReadBytes(const std::wstring& path)
     bytes.resize(read);
     return bytes;
 }
+
+std::wstring NameOnDisk(const std::wstring& path)
+{
+    WIN32_FIND_DATAW found;
+    const HANDLE find = FindFirstFileW(path.c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return L"";
+    FindClose(find);
+    return found.cFileName;
+}

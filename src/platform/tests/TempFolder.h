@@ -20,3 +20,5 @@ private:
 
 void WriteBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadBytes(const std::wstring& path);
+// The last component of the path as its folder holds it, with its letter case; empty when missing.
+std::wstring NameOnDisk(const std::wstring& path);

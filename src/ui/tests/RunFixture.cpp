@@ -52,16 +52,6 @@ bool SameSecond(const SYSTEMTIME& a, const SYSTEMTIME& b)
         && a.wMinute == b.wMinute && a.wSecond == b.wSecond;
 }
 
-std::wstring NameOnDisk(const std::wstring& path)
-{
-    WIN32_FIND_DATAW found;
-    const HANDLE find = FindFirstFileW(path.c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return L"";
-    FindClose(find);
-    return found.cFileName;
-}
-
 std::wstring RunFixture::AddFile(const std::wstring& name, const std::string& bytes)
 {
     const std::wstring path = folder.File(name);

@@ -18,8 +18,6 @@ SYSTEMTIME LocalLastWrite(const std::wstring& path);
 SYSTEMTIME LocalLastAccess(const std::wstring& path);
 SYSTEMTIME LocalFromUniversal(const FILETIME& universal);
 bool SameSecond(const SYSTEMTIME& a, const SYSTEMTIME& b);
-// The name as the folder holds it, with its case.
-std::wstring NameOnDisk(const std::wstring& path);
 
 class RunFixture : public testing::Test {
 protected:
