@@ -88,3 +88,11 @@ std::wstring NameOnDisk(const std::wstring& path)
     FindClose(find);
     return found.cFileName;
 }
+
+std::wstring WinePath(const std::string& linuxPath)
+{
+    std::wstring path = L"Z:";
+    for (char c : linuxPath)
+        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return path;
+}

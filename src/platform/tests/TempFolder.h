@@ -20,5 +20,7 @@ private:
 
 void WriteBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadBytes(const std::wstring& path);
+// The Wine path (drive Z:) of a Linux path, such as a file the build made.
+std::wstring WinePath(const std::string& linuxPath);
 // The last component of the path as its folder holds it, with its letter case; empty when missing.
 std::wstring NameOnDisk(const std::wstring& path);

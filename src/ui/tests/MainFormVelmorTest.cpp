@@ -1,6 +1,8 @@
 #include "MainFormVelmor.h"
 #include "toolkit/Application.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,15 +20,6 @@ TEST(MainFormVelmor, CaptionIsTheApplicationTitle)
     EXPECT_STREQ(className, L"TMainFormVelmor");
 }
 
-// The Wine path of the executable the build made.
-std::wstring VelmorExe()
-{
-    std::string path = VELMOR_EXE;
-    std::wstring wide = L"Z:";
-    for (char c : path)
-        wide += c == '/' ? L'\\' : wchar_t(c);
-    return wide;
-}
 
 // The window exists (with its caption) before the program shows it, so wait for it to be shown.
 HWND WaitForShownWindow(const wchar_t* className, const wchar_t* caption, DWORD milliseconds)
@@ -39,7 +32,7 @@ HWND WaitForShownWindow(const wchar_t* className, const wchar_t* caption, DWORD 
 
 TEST(VelmorExe, StartsShowsItsWindowAndEndsWhenClosed)
 {
-    std::wstring commandLine = L"\"" + VelmorExe() + L"\"";
+    std::wstring commandLine = L"\"" + WinePath(VELMOR_EXE) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

@@ -4,6 +4,8 @@
 #include "MessageBoxAnswerer.h"
 #include "RunFixture.h"
 
+#include <vector>
+
 namespace {
 
 using RunGif = RunFixture;
@@ -27,6 +29,23 @@ TEST_F(RunGif, CommentsLeaveEveryFrameAndTheSizeIsShownAnew)
     EXPECT_EQ(ReadBytes(gif), GifFixture::WithoutComments);
     EXPECT_EQ(probe.Cell(0, 1), std::to_wstring(GifFixture::WithoutComments.size()));
     EXPECT_EQ(ReadBytes(notGif), GifFixture::WithComments);
+}
+
+TEST_F(RunGif, AnAnimationFromAnotherEncoderKeepsItsFramesWithoutItsComments)
+{
+    const std::string made = ReadBytes(WinePath(VELMOR_TEST_ANIMATION));
+    TGIFImage before;
+    before.LoadFromBytes(std::vector<std::uint8_t>(made.begin(), made.end()));
+    ASSERT_EQ(before.FrameCount(), 3);
+    ASSERT_EQ(RemoveComments(before), 3);
+    const std::wstring gif = AddFile(L"animation.gif", made);
+    Click(Ctl::cbDeleteGIFExtensions);
+    Pick(6);
+    TGIFImage after;
+    after.LoadFromFile(gif);
+    EXPECT_EQ(RemoveComments(after), 0);
+    EXPECT_EQ(after.SaveToBytes(), before.SaveToBytes()) << "every other block and all image data stay";
+    EXPECT_EQ(probe.Cell(0, 1), std::to_wstring(ReadBytes(gif).size()));
 }
 
 TEST_F(RunGif, AFileTheGifLayerCannotLoadOrSaveEndsTheRunWithItsMessage)
