@@ -14,6 +14,9 @@ constexpr std::size_t ChunkSize = 32767;
 // the walk goes on (milliseconds), so that the list keeps up and the window stays responsive.
 constexpr std::size_t MaxPending = 512;
 constexpr std::uint64_t DeliveryInterval = 50;
+// One call runs on the main thread for at most about this long (milliseconds); the rest of the
+// entries follow in the next call, behind whatever else was posted to the window meanwhile.
+constexpr std::uint64_t DeliveryTimeSlice = 20;
 
 bool IsDotEntry(const wchar_t* name)
 {
@@ -140,8 +143,7 @@ void TFindThread::Execute()
     }
     if (!Terminated())
         DoCompleted();
-    if (!pending_.empty())
-        mainThread_.Run(deliverCall_);
+    DeliverAll();
 }
 
 void TFindThread::ScanFolder(const std::wstring& folder)
@@ -269,17 +271,28 @@ void TFindThread::DeliverSoon()
     const std::uint64_t now = GetTickCount64();
     if (pending_.size() < MaxPending && now - lastCall_ < DeliveryInterval)
         return;
-    mainThread_.Run(deliverCall_);
+    DeliverAll();
     lastCall_ = GetTickCount64();
 }
 
-// On the main thread, the worker waiting: the events in the order they were found. A stop
-// (also one made by an event handler) ends the delivery there.
+void TFindThread::DeliverAll()
+{
+    while (!pending_.empty())
+        mainThread_.Run(deliverCall_);
+}
+
+// On the main thread, the worker waiting: the events in the order they were found, for one
+// time slice. A stop (also one made by an event handler) ends the delivery there.
 void TFindThread::DeliverPending()
 {
-    for (const Delivery& delivery : pending_) {
-        if (Terminated())
-            break;
+    const std::uint64_t start = GetTickCount64();
+    std::size_t delivered = 0;
+    while (delivered < pending_.size() && GetTickCount64() - start < DeliveryTimeSlice) {
+        if (Terminated()) {
+            pending_.clear();
+            return;
+        }
+        const Delivery& delivery = pending_[delivered++];
         switch (delivery.kind) {
         case Delivery::Kind::FileFound:
             settings_.onFileFound(*this, delivery.directory, delivery.record);
@@ -292,5 +305,5 @@ void TFindThread::DeliverPending()
             break;
         }
     }
-    pending_.clear();
+    pending_.erase(pending_.begin(), pending_.begin() + std::ptrdiff_t(delivered));
 }

@@ -77,7 +77,9 @@ private:
     void DoChangeDirectory();
     void DoCompleted();
     void Queue(Delivery::Kind kind);
+    // On the worker: hands the pending events over when enough of them wait, or long enough.
     void DeliverSoon();
+    void DeliverAll();
     void DeliverPending();
 
     FindSettings settings_;

@@ -3,24 +3,21 @@
 namespace {
 
 constexpr const wchar_t* ClassName = L"VelmorMainThreadCall";
-constexpr UINT WM_RUNCALL = WM_APP + 1;
 
-LRESULT CALLBACK CallWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// A message number of its own, so that WaitServing can take these calls and nothing else.
+UINT RunCallMessage()
 {
-    if (message == WM_RUNCALL) {
-        (*reinterpret_cast<const std::function<void()>*>(lParam))();
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+    static const UINT message = RegisterWindowMessageW(ClassName);
+    return message;
 }
 
 } // namespace
 
-MainThreadCall::MainThreadCall()
+MainThreadCall::MainThreadCall() : done_(CreateEventW(nullptr, FALSE, FALSE, nullptr))
 {
     static const ATOM registered = [] {
         WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = CallWindowProc;
+        windowClass.lpfnWndProc = WindowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = ClassName;
         return RegisterClassW(&windowClass);
@@ -35,17 +32,26 @@ MainThreadCall::~MainThreadCall()
     DestroyWindow(window_);
 }
 
+LRESULT CALLBACK MainThreadCall::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != RunCallMessage())
+        return DefWindowProcW(window, message, wParam, lParam);
+    (*reinterpret_cast<const std::function<void()>*>(lParam))();
+    SetEvent(reinterpret_cast<const MainThreadCall*>(wParam)->done_.Get());
+    return 0;
+}
+
 void MainThreadCall::Run(const std::function<void()>& call) const
 {
-    // A sent message: the main thread runs it from its message loop (or from WaitServing) and
-    // the worker waits for the answer.
-    SendMessageW(window_, WM_RUNCALL, 0, reinterpret_cast<LPARAM>(&call));
+    if (PostMessageW(window_, RunCallMessage(), reinterpret_cast<WPARAM>(this), reinterpret_cast<LPARAM>(&call)))
+        WaitForSingleObject(done_.Get(), INFINITE);
 }
 
 void MainThreadCall::WaitServing(HANDLE thread)
 {
-    while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+    while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_POSTMESSAGE) == WAIT_OBJECT_0 + 1) {
         MSG message;
-        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE); // runs the sent calls
+        while (PeekMessageW(&message, nullptr, RunCallMessage(), RunCallMessage(), PM_REMOVE))
+            DispatchMessageW(&message);
     }
 }

@@ -2,6 +2,8 @@
 // (the main thread) while the calling worker waits for it to finish.
 #pragma once
 
+#include "UniqueHandle.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -14,8 +16,9 @@ public:
     MainThreadCall(const MainThreadCall&) = delete;
     MainThreadCall& operator=(const MainThreadCall&) = delete;
 
-    // From a worker: runs call on the main thread and returns once it has run. The main thread
-    // serves it whenever it reads its messages.
+    // From a worker (one at a time): runs call on the main thread and returns once it has run.
+    // The call is a posted message, so it takes its turn behind what was posted before it
+    // instead of going ahead of everything, as a sent message would: the window keeps answering.
     void Run(const std::function<void()>& call) const;
 
     // On the main thread: waits until the thread has ended, serving the calls of every worker
@@ -23,5 +26,8 @@ public:
     static void WaitServing(HANDLE thread);
 
 private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
     HWND window_ = nullptr;
+    UniqueHandle done_; // set by the main thread when a call has run
 };
