@@ -277,8 +277,12 @@ void TFindThread::DeliverSoon()
 
 void TFindThread::DeliverAll()
 {
-    while (!pending_.empty())
-        mainThread_.Run(deliverCall_);
+    while (!pending_.empty()) {
+        if (!mainThread_.Run(deliverCall_)) {
+            pending_.clear(); // no main thread to deliver to
+            return;
+        }
+    }
 }
 
 // On the main thread, the worker waiting: the events in the order they were found, for one

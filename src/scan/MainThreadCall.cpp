@@ -41,10 +41,12 @@ LRESULT CALLBACK MainThreadCall::WindowProc(HWND window, UINT message, WPARAM wP
     return 0;
 }
 
-void MainThreadCall::Run(const std::function<void()>& call) const
+bool MainThreadCall::Run(const std::function<void()>& call) const
 {
-    if (PostMessageW(window_, RunCallMessage(), reinterpret_cast<WPARAM>(this), reinterpret_cast<LPARAM>(&call)))
-        WaitForSingleObject(done_.Get(), INFINITE);
+    if (!PostMessageW(window_, RunCallMessage(), reinterpret_cast<WPARAM>(this), reinterpret_cast<LPARAM>(&call)))
+        return false;
+    WaitForSingleObject(done_.Get(), INFINITE);
+    return true;
 }
 
 void MainThreadCall::WaitServing(HANDLE thread)

@@ -19,7 +19,8 @@ public:
     // From a worker (one at a time): runs call on the main thread and returns once it has run.
     // The call is a posted message, so it takes its turn behind what was posted before it
     // instead of going ahead of everything, as a sent message would: the window keeps answering.
-    void Run(const std::function<void()>& call) const;
+    // False when the call could not be handed over (the window is gone).
+    bool Run(const std::function<void()>& call) const;
 
     // On the main thread: waits until the thread has ended, serving the calls of every worker
     // meanwhile (no other message is taken from the queue).

@@ -154,6 +154,30 @@ TEST_F(TwoDriveTree, DrivesAndDirectoriesChooseTheFoldersWalked)
     }
 }
 
+// Entering a folder is an event of its own, before the folder's entries; hidden and system
+// folders are never entered.
+TEST_F(TwoDriveTree, EnteringAFolderIsReported)
+{
+    TZelFind find;
+    find.FileMask = L"*.txt";
+    find.Directories().Add(L"C:" + relative_);
+    std::vector<std::wstring> events;
+    find.OnChangeDirectory = [&](TFindThread&, const std::wstring& directory) { events.push_back(L"> " + directory); };
+    find.OnFileFound = [&](TFindThread&, const std::wstring& directory, const TSearchRec& info) {
+        events.push_back(directory + L'\\' + info.Name);
+    };
+    bool completed = false;
+    find.OnCompleted = [&](TFindThread&) { completed = true; };
+    find.Start();
+    PumpUntil([&] { return completed; });
+    const std::wstring data = L"C:" + relative_;
+    ASSERT_EQ(events.size(), 5u);
+    EXPECT_EQ(events[0], L"> " + data);
+    EXPECT_EQ(Sorted({events[1], events[2]}), Sorted({data + L"\\a.txt", data + L"\\z.txt"}));
+    EXPECT_EQ(events[3], L"> " + data + L"\\Sub");
+    EXPECT_EQ(events[4], data + L"\\Sub\\b.txt");
+}
+
 TEST(ZelFind, SettingsHaveTheirDefaultsAndRules)
 {
     TZelFind find;
