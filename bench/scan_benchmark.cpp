@@ -7,7 +7,7 @@
 #include "FileEntryTexts.h"
 #include "Ids.h"
 #include "ListFloor.h"
-#include "MainFormVelmor.h"
+#include "MainFormProbe.h"
 #include "WideText.h"
 #include "toolkit/Application.h"
 #include "toolkit/FolderBrowser.h"
@@ -31,22 +31,6 @@ std::wstring chosenFolder;
 PIDLIST_ABSOLUTE WINAPI ChooseTheTree(BROWSEINFOW*)
 {
     return ILCreateFromPathW(chosenFolder.c_str());
-}
-
-HWND ChildById(HWND parent, int id)
-{
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    EnumChildWindows(parent, [](HWND child, LPARAM data) {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(child) != s->id)
-            return TRUE;
-        s->found = child;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 // How long messages posted to the main thread wait for their answer while it is busy.
@@ -104,12 +88,8 @@ private:
 // while the walk ran (from the command's return, once the folder is chosen).
 double TimeFolderCommand(std::size_t files, bool& complete, std::vector<double>* waits)
 {
-    TMainFormVelmor form;
-    ShowWindow(form.Handle(), SW_SHOW);
-    UpdateWindow(form.Handle());
-    Application().ProcessMessages();
-    const HWND startStop = ChildById(form.Handle(), Ctl::tbStartStop);
-    const HWND list = ChildById(form.Handle(), Ctl::lvFiles);
+    const MainFormProbe form;
+    const HWND startStop = form.Control(Ctl::tbStartStop);
     const auto completed = [&] { return SendMessageW(startStop, TB_ISBUTTONENABLED, Cmd::btnStartStop, 0) != 0; };
     const auto start = Clock::now();
     SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(Cmd::item_AddFilesOnly, 0), 0);
@@ -122,7 +102,7 @@ double TimeFolderCommand(std::size_t files, bool& complete, std::vector<double>*
     }
     if (probe)
         *waits = probe->Waits();
-    complete = std::size_t(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) == files;
+    complete = std::size_t(form.Rows()) == files;
     FinishDrawing(form.Handle());
     return SecondsSince(start);
 }

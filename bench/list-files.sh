@@ -1,7 +1,15 @@
-# Sourced by the list benchmarks: make_file_tree TREE makes 100,000 files in 1,000 folders under
-# TREE once (later runs reuse them), owned by the user Wine runs as. Needs wine-lib.sh.
-make_file_tree() {
-    local tree=$1
+# Sourced by the list benchmarks' scripts: list_bench_setup EXE [BUILD_DIR] sets root, build,
+# bench (the program), state (the Wine state folder) and tree, and makes the tree once: 100,000
+# files in 1,000 folders under the build folder, owned by the user Wine runs as.
+list_bench_setup() {
+    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+    build=$(realpath "${2:-$root/build/windows}")
+    bench=$build/bench/$1.exe
+    state=$build/wine
+    tree=$build/bench/list-files
+    [ -f "$bench" ] || { echo "no $bench: cmake --build --preset windows --target $1" >&2; exit 2; }
+    WINE_STATE=$state
+    . "$root/scripts/wine-lib.sh"
     [ -f "$tree.complete" ] && return 0
     echo "making 100,000 files in 1,000 folders under $tree (once)..."
     rm -rf "$tree"
