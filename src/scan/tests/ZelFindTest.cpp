@@ -292,6 +292,51 @@ TEST(ZelFind, TheFilesListFiltersByNameOrPath)
     }
 }
 
+// The record holds the whole size (the text search reads that much), and a long folder is not
+// cut short for the name filter, where the cut name could be another path's.
+TEST(ZelFind, NeitherSizesNorFoldersAreCutShort)
+{
+    TempFolder folder;
+    {
+        const UniqueHandle big(CreateFileW(folder.File(L"big.bin").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+        LARGE_INTEGER end;
+        end.QuadPart = 5368709127; // sparse on Linux
+        ASSERT_TRUE(SetFilePointerEx(big.Get(), end, nullptr, FILE_BEGIN) && SetEndOfFile(big.Get()));
+    }
+    std::wstring deep = folder.Path();
+    while (deep.size() < 300) {
+        deep += L'\\' + std::wstring(50, L'п');
+        MakeFolder(deep);
+    }
+    WriteBytes(deep + L"\\x.txt", "x");
+
+    TZelFind find;
+    find.FileMask = L"*.*";
+    find.Directories().Add(folder.Path());
+    std::uint64_t size = 0;
+    find.OnFileFound = [&](TFindThread&, const std::wstring&, const TSearchRec& info) {
+        if (info.Name == L"big.bin")
+            size = info.Size;
+    };
+    Walk walk;
+    find.OnCompleted = [&](TFindThread&) { ++walk.completions; };
+    find.Start();
+    PumpUntil([&] { return walk.completions > 0; });
+    EXPECT_EQ(size, 5368709127u);
+
+    const std::wstring belowRoot = deep.substr(3);
+    for (const bool whole : {false, true}) {
+        find.SetFiles({(whole ? belowRoot : belowRoot.substr(0, 255)) + L"\\x.txt"});
+        EXPECT_EQ(WalkToTheEnd(find).found, whole ? std::vector<std::wstring>{deep + L"\\x.txt"} : std::vector<std::wstring>{});
+    }
+    DeleteFileW((deep + L"\\x.txt").c_str());
+    while (deep != folder.Path()) {
+        RemoveDirectoryW(deep.c_str());
+        deep.erase(deep.find_last_of(L'\\'));
+    }
+}
+
 // A tree big enough that a walk is still going on when the next start comes.
 class BigTree : public ::testing::Test {
 protected:

@@ -69,6 +69,17 @@ void Drop(HWND window, const std::vector<std::wstring>& paths)
     SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
+std::wstring SelectedTreeText(HWND tree)
+{
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    return item.hItem && SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ? text : L"";
+}
+
 bool StartEnabled(const MainFormProbe& probe)
 {
     return SendMessageW(probe.Control(Ctl::tbStartStop), TB_ISBUTTONENABLED, Cmd::btnStartStop, 0) != 0;
@@ -268,7 +279,13 @@ TEST_F(AddingTree, TheRealFolderBrowserStartsTheWalk)
     bool titled = false;
     const DialogAnswerer answerer([&](HWND dialog) {
         titled = FindChildWithText(dialog, L"Выберите папку") != nullptr;
-        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(tree_.Path().c_str()));
+        // The folders are filled in while the browser starts: choose until the choice shows.
+        const HWND tree = FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr);
+        const std::wstring name = tree_.Path().substr(tree_.Path().find_last_of(L'\\') + 1);
+        for (int i = 0; i < 500 && SelectedTreeText(tree) != name; ++i) {
+            SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(tree_.Path().c_str()));
+            Sleep(10);
+        }
         PressButton(dialog, IDOK);
     });
     ReplaceBrowseForFolderCall(SHBrowseForFolderW);
