@@ -51,9 +51,13 @@ bool MainThreadCall::Run(const std::function<void()>& call) const
 
 void MainThreadCall::WaitServing(HANDLE thread)
 {
-    while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_POSTMESSAGE) == WAIT_OBJECT_0 + 1) {
+    // Calls already queued are served before each wait, which wakes only for messages that come
+    // after; the timeout is a second guard against a call that was seen but not taken.
+    DWORD woken;
+    do {
         MSG message;
         while (PeekMessageW(&message, nullptr, RunCallMessage(), RunCallMessage(), PM_REMOVE))
             DispatchMessageW(&message);
-    }
+        woken = MsgWaitForMultipleObjects(1, &thread, FALSE, 100, QS_POSTMESSAGE);
+    } while (woken == WAIT_OBJECT_0 + 1 || woken == WAIT_TIMEOUT);
 }
