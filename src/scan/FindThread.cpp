@@ -1,6 +1,7 @@
 #include "FindThread.h"
 
 #include "FindHandle.h"
+#include "SortedTextList.h"
 
 #include <algorithm>
 #include <string_view>
@@ -67,12 +68,6 @@ std::string AnsiText(const std::wstring& text)
 wchar_t UpperLatin(wchar_t c)
 {
     return c >= L'a' && c <= L'z' ? wchar_t(c - L'a' + L'A') : c;
-}
-
-bool SameText(const std::wstring& a, const std::wstring& b)
-{
-    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), int(a.size()), b.c_str(), int(b.size()))
-        == CSTR_EQUAL;
 }
 
 } // namespace
@@ -206,7 +201,8 @@ bool TFindThread::NameMatches(const std::wstring& folder, const std::wstring& na
     // The whole folder below the drive root: not cut short, so that it never names another path.
     const std::wstring belowRoot = (folder.size() > 3 ? folder.substr(3) : std::wstring()) + L'\\' + name;
     return std::any_of(settings_.files.begin(), settings_.files.end(), [&](const std::wstring& line) {
-        return SameText(line, name) || SameText(line, path) || SameText(line, belowRoot);
+        return CompareTextIgnoringCase(line, name) == 0 || CompareTextIgnoringCase(line, path) == 0
+            || CompareTextIgnoringCase(line, belowRoot) == 0;
     });
 }
 
