@@ -11,7 +11,7 @@ struct TSearchRec {
     std::uint64_t Size = 0; // the whole size: a size of 4 GiB or more is not cut to 32 bits
     DWORD Attr = 0;
     std::wstring Name;
-    WIN32_FIND_DATAW FindData{};
+    WIN32_FIND_DATAW FindData{}; // the native record, listed without the short name
 };
 
 TSearchRec MakeSearchRec(const WIN32_FIND_DATAW& data);
