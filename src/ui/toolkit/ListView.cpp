@@ -158,7 +158,7 @@ void ListView::DrawDeferred()
     drawingDeferred_ = false;
     Send(WM_SETREDRAW, TRUE);
     // Drawn now: a paint left for later would come after the next rows had paused drawing again.
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 LRESULT ListView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
