@@ -6,21 +6,14 @@
 #include "DTCUtils.h"
 #include "EntryText.h"
 #include "FileEntryTexts.h"
+#include "ListFloor.h"
 #include "MainFormVelmor.h"
 #include "WideText.h"
 #include "toolkit/Application.h"
-#include "toolkit/ListView.h"
-
-#include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
-#include <array>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -29,64 +22,6 @@ constexpr std::size_t SingleQueryCount = 2000;
 // Rows drawn one at a time, each redrawing the scroll bar, on a sample only: under Wine on a
 // virtual display each costs milliseconds.
 constexpr std::size_t RowByRowCount = 1000;
-// Pending window events run after this many rows, as a folder scan lets them run between entries.
-constexpr std::size_t RowsBetweenEvents = 100;
-
-// The floor and the full path are timed this often, by turns; the best run of each counts, as
-// the others only add what the rest of the machine did meanwhile.
-constexpr int Runs = 5;
-
-using Clock = std::chrono::steady_clock;
-
-double SecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-
-// Printed as soon as measured: a slow step shows which it is.
-void PrintFigure(const char* what, double seconds, std::size_t entries)
-{
-    std::printf("%-70s %8.2f s %9.1f us/entry\n", what, seconds, seconds * 1e6 / double(entries));
-    std::fflush(stdout);
-}
-
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    ~FindHandle()
-    {
-        if (Valid())
-            FindClose(handle_);
-    }
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
-// Every file under the folder, depth first, in the order the system lists them.
-void ForEachFile(const std::wstring& folder, const std::function<void(const std::wstring&)>& found)
-{
-    WIN32_FIND_DATAW data;
-    const FindHandle find(FindFirstFileW((folder + L"\\*").c_str(), &data));
-    if (!find.Valid())
-        return;
-    do {
-        const std::wstring name = data.cFileName;
-        if (name == L"." || name == L"..")
-            continue;
-        const std::wstring path = folder + L'\\' + name;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            ForEachFile(path, found);
-        else
-            found(path);
-    } while (FindNextFileW(find.Get(), &data));
-}
-
 // The row as the single-file queries give it, each asking the system again.
 FileEntry EntryFromSingleQueries(const std::wstring& path, const std::wstring& separator)
 {
@@ -102,106 +37,6 @@ FileEntry EntryFromSingleQueries(const std::wstring& path, const std::wstring& s
                       AttrToLetters(GetFileAttributesW(path.c_str())),
                       FolderText(path)};
     return entry;
-}
-
-// How the rows of a series get drawn.
-enum class Drawing {
-    RowByRow,          // each row at once, as a plain list does
-    AsTheProgramDoes,  // at the main window's interval while rows keep coming
-    OnceAtTheEnd,      // not before the series is complete: the least drawing possible
-};
-
-// A shown window filled by the toolkit's list view, set up and drawn as the main window's file
-// list, but given its rows the plain way.
-class FloorList {
-public:
-    FloorList()
-    {
-        WNDCLASSW frameClass{};
-        frameClass.lpfnWndProc = DefWindowProcW;
-        frameClass.hInstance = GetModuleHandleW(nullptr);
-        frameClass.lpszClassName = L"ListBenchFloor";
-        frameClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        RegisterClassW(&frameClass);
-        frame_ = CreateWindowExW(0, L"ListBenchFloor", L"floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 711, 463, nullptr, nullptr, frameClass.hInstance, nullptr);
-        list_.Create(frame_, 1);
-        RECT client;
-        GetClientRect(frame_, &client);
-        list_.SetBounds(client);
-        const std::array<std::pair<int, bool>, 8> columns{{{200, false}, {55, true}, {51, false}, {102, false},
-                                                            {102, false}, {69, false}, {45, true}, {200, false}}};
-        for (const auto& [width, right] : columns)
-            list_.AddColumn(width, right);
-        SHFILEINFOW info{};
-        const auto small = SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
-        const auto normal = SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX);
-        list_.SetImageLists(reinterpret_cast<HIMAGELIST>(small), reinterpret_cast<HIMAGELIST>(normal));
-        ShowWindow(frame_, SW_SHOW);
-        UpdateWindow(frame_);
-        Application().ProcessMessages();
-    }
-    FloorList(const FloorList&) = delete;
-    FloorList& operator=(const FloorList&) = delete;
-    ~FloorList() { DestroyWindow(frame_); }
-
-    // The plain way: the control is handed the caption and then each column's text.
-    void Append(const FileEntry& entry)
-    {
-        LVITEMW item{};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = rows_++;
-        item.iImage = entry.imageIndex;
-        item.pszText = const_cast<wchar_t*>(entry.caption.c_str());
-        const LRESULT row = list_.Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        for (std::size_t column = 0; column < entry.subItems.size(); ++column) {
-            LVITEMW text{};
-            text.iSubItem = int(column + 1);
-            text.pszText = const_cast<wchar_t*>(entry.subItems[column].c_str());
-            list_.Send(LVM_SETITEMTEXTW, WPARAM(row), reinterpret_cast<LPARAM>(&text));
-        }
-        list_.RedrawItem(int(row));
-    }
-    ListView& List() { return list_; }
-    HWND Frame() const { return frame_; }
-
-private:
-    HWND frame_ = nullptr;
-    ListView list_;
-    int rows_ = 0;
-};
-
-// Lets the last deferred drawing of a list happen, and waits for it.
-void FinishDrawing(HWND window)
-{
-    for (const auto end = Clock::now() + std::chrono::milliseconds(TMainFormVelmor::ListDrawingInterval + 100);
-         Clock::now() < end;) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        Application().ProcessMessages();
-    }
-    UpdateWindow(window);
-}
-
-// The first count rows into a fresh shown list, drawn as asked.
-double TimeRows(const std::vector<FileEntry>& entries, std::size_t count, Drawing drawing)
-{
-    FloorList floor;
-    const auto start = Clock::now();
-    if (drawing == Drawing::OnceAtTheEnd)
-        floor.List().Send(WM_SETREDRAW, FALSE);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (drawing == Drawing::AsTheProgramDoes)
-            floor.List().DeferDrawing(TMainFormVelmor::ListDrawingInterval);
-        floor.Append(entries[i]);
-        if ((i + 1) % RowsBetweenEvents == 0)
-            Application().ProcessMessages();
-    }
-    if (drawing == Drawing::OnceAtTheEnd) {
-        floor.List().Send(WM_SETREDRAW, TRUE);
-        InvalidateRect(floor.List().Handle(), nullptr, TRUE);
-    }
-    FinishDrawing(floor.Frame());
-    return SecondsSince(start);
 }
 
 double TimeAddFileToList(const std::vector<std::wstring>& paths, std::size_t count)

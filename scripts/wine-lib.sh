@@ -59,6 +59,19 @@ wine_prefix_init() {
     fi
 }
 
+# A CD-ROM drive R: for the tests, whose paths the program refuses: a dosdevices link and the
+# drive's type, in place before Wine's mount manager starts and reads them.
+wine_cdrom_init() {
+    local link="$WINE_STATE/prefix/dosdevices/r:"
+    [ -L "$link" ] && return 0
+    mkdir -p "$WINE_STATE/cdrom"
+    echo disc > "$WINE_STATE/cdrom/disc.txt"
+    chmod -R go+rX "$WINE_STATE/cdrom"
+    ln -s ../../cdrom "$link"
+    ( wine_exports; as_wine_user "$WINE" reg add 'HKLM\Software\Wine\Drives' /v r: /t REG_SZ /d cdrom \
+          /f >/dev/null 2>&1; as_wine_user "$WINESERVER" -w )
+}
+
 xvfb_start() {
     local n
     for n in $(seq 90 199); do
@@ -86,6 +99,7 @@ xvfb_stop() {
 wine_env_start() {
     mkdir -p "$WINE_STATE"
     wine_prefix_init
+    wine_cdrom_init
     xvfb_start
     # Persistent server: each later Wine start costs milliseconds instead of seconds.
     ( wine_exports; as_wine_user "$WINESERVER" -p >/dev/null 2>&1 < /dev/null

@@ -20,6 +20,10 @@ void TMainFormVelmor::OnCommand(int id)
     }
     static const CommandHandler handlers[] = {
         {Cmd::item_Close, &TMainFormVelmor::file_CloseClick},
+        {Cmd::item_AddFile, &TMainFormVelmor::item_AddFileClick},
+        {Cmd::item_AddFilesOnly, &TMainFormVelmor::pitem_AddFilesOnlyClick},
+        {Cmd::item_AddFilesAndFolders, &TMainFormVelmor::pitem_AddFilesAndFoldersClick},
+        {Cmd::item_AddFoldersOnly, &TMainFormVelmor::pitem_AddFoldersOnlyClick},
     };
     for (const CommandHandler& command : handlers) {
         if (command.id == id) {

@@ -97,6 +97,7 @@ void TMainFormVelmor::FormCreate()
     pcDTC.SetActivePageIndex(0);
     SetPickersToNow();
     LoadToolbarImages();
+    SetUpScanners();
     DragAcceptFiles(Handle(), TRUE);
     FIniFile = std::make_unique<TIniFile>(ExecutableWithExtension(L".ini"));
     ApplyTexts();
@@ -145,6 +146,7 @@ void TMainFormVelmor::FormDestroy()
 {
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     DragAcceptFiles(Handle(), FALSE);
+    StopScanners();
     Application().SetOnHint(nullptr); // the status bar goes with the window
     FIniFile.reset();
     lvFiles.Clear();
@@ -218,6 +220,13 @@ LRESULT TMainFormVelmor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             EndRun();
             return 0;
         }
+        break;
+    case WM_DROPFILES:
+        WMDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_SETCURSOR:
+        if (ShowScanCursor(LOWORD(lParam)))
+            return TRUE;
         break;
     case WM_DESTROY:
         FormDestroy();

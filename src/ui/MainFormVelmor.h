@@ -9,6 +9,7 @@
 #include "toolkit/ImageList.h"
 #include "toolkit/ListView.h"
 #include "toolkit/Menu.h"
+#include "toolkit/OpenDialog.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/Panel.h"
 #include "toolkit/ProgressBar.h"
@@ -18,10 +19,14 @@
 #include "controls/OrrCtrls.h"
 #include "controls/SBPro.h"
 
+#include "DriveType.h"
 #include "FileEntryTexts.h"
 #include "GIFImage.h"
 #include "ID3v1.h"
 #include "IniFile.h"
+#include "ZelFind.h"
+
+#include <shellapi.h>
 
 #include <chrono>
 #include <map>
@@ -109,6 +114,26 @@ private:
     static constexpr int CaptionColumn = 0;
     static constexpr int ColumnOf(std::size_t subItem) { return static_cast<int>(subItem) + 1; }
     void UpdateObjectCount();
+
+    // Adding files and folders (MainFormAdding.cpp).
+    void SetUpScanners();
+    void StopScanners();
+    void item_AddFileClick();
+    void pitem_AddFilesOnlyClick();
+    void pitem_AddFilesAndFoldersClick();
+    void pitem_AddFoldersOnlyClick();
+    void BrowseAndScanFolder();
+    void ZelFind1FileFound(TFindThread& Sender, const std::wstring& Directory, const TSearchRec& FileInfo);
+    void findFilesOnlyCompleted(TFindThread& Sender);
+    void WMDropFiles(HDROP drop);
+    void SetScanning(bool scanning);
+    bool ShowScanCursor(WORD hitTest) const;
+    TZelFind findFilesOnly;
+    TZelFind findFilesAndDirs;
+    TZelFind findDirsOnly;
+    OpenDialog OpenDlg;
+    DriveTypeCache scanDrives_; // the roots of the walks' entries, asked afresh by each folder command
+    bool scanning_ = false;     // the hourglass shows from a folder command to the first completion
 
     Menu MainMenu1{Menu::Kind::Bar};
     Menu PopupMenu1{Menu::Kind::Popup};

@@ -103,6 +103,26 @@ TEST(FileList, TheListDrawsAgainAfterABurstOfEntries)
     EXPECT_EQ(probe.Rows(), 20);
 }
 
+// Entries that keep coming without a pause for the message loop (a folder walk's calls) are still
+// drawn at the interval: the scroll bar has followed them.
+TEST(FileList, TheListDrawsDuringAStreamOfEntries)
+{
+    TempFolder folder;
+    WriteBytes(folder.File(L"a.txt"), "a");
+    MainFormProbe probe;
+    const DWORD start = GetTickCount();
+    int added = 0;
+    while (GetTickCount() - start < 3 * TMainFormVelmor::ListDrawingInterval) {
+        probe.Form().AddFileToList(folder.File(L"a.txt"));
+        ++added;
+    }
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_RANGE | SIF_PAGE;
+    GetScrollInfo(probe.Control(Ctl::lvFiles), SB_VERT, &scroll);
+    EXPECT_GT(scroll.nMax, int(scroll.nPage)) << added << " rows added";
+}
+
 // The list keeps the texts and the control asks for them: changed, removed and cleared rows.
 TEST(FileList, TextsKeptByTheListFollowItsRows)
 {

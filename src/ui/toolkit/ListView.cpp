@@ -143,20 +143,31 @@ void ListView::RedrawItem(int item)
 
 void ListView::DeferDrawing(UINT milliseconds)
 {
+    // Rows that keep coming (a folder walk's calls) keep the queue busy, and the timer and the
+    // paint wait behind them: a pause that is over ends here.
+    if (drawingDeferred_ && GetTickCount64() - deferredSince_ >= milliseconds)
+        DrawDeferred();
     if (drawingDeferred_)
         return;
     drawingDeferred_ = true;
+    deferredSince_ = GetTickCount64();
     Send(WM_SETREDRAW, FALSE);
     SetTimer(Handle(), DeferredDrawingTimer, milliseconds, nullptr);
+}
+
+void ListView::DrawDeferred()
+{
+    KillTimer(Handle(), DeferredDrawingTimer);
+    drawingDeferred_ = false;
+    Send(WM_SETREDRAW, TRUE);
+    // Drawn now: a paint left for later would come after the next rows had paused drawing again.
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 LRESULT ListView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_TIMER && wParam == DeferredDrawingTimer) {
-        KillTimer(Handle(), DeferredDrawingTimer);
-        drawingDeferred_ = false;
-        Send(WM_SETREDRAW, TRUE);
-        InvalidateRect(Handle(), nullptr, TRUE);
+        DrawDeferred();
         return 0;
     }
     return Window::OnMessage(message, wParam, lParam);

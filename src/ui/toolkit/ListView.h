@@ -62,8 +62,10 @@ private:
     };
     Row* RowAt(int item) const;
     void SetState(int item, UINT state, UINT mask);
+    void DrawDeferred();
     int columns_ = 0;
     std::unordered_map<const Row*, std::unique_ptr<Row>> rows_;
     bool drawingDeferred_ = false;
+    ULONGLONG deferredSince_ = 0;
     std::function<void()> onChange_;
 };
