@@ -3,10 +3,7 @@
 #include <chrono>
 #include <string>
 
-namespace {
-
-// A shown dialog box of this process.
-HWND FindDialog()
+HWND FindShownDialog()
 {
     struct Search {
         DWORD process;
@@ -26,13 +23,11 @@ HWND FindDialog()
     return search.found;
 }
 
-} // namespace
-
 DialogAnswerer::DialogAnswerer(std::function<void(HWND dialog)> answer)
     : thread_([this, answer = std::move(answer)] {
           const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
           while (!leaving_ && std::chrono::steady_clock::now() < deadline) {
-              if (const HWND dialog = FindDialog()) {
+              if (const HWND dialog = FindShownDialog()) {
                   answer(dialog);
                   answered_ = true;
                   return;

@@ -23,6 +23,8 @@ private:
     std::thread thread_;
 };
 
+// A shown dialog box of this process, or null.
+HWND FindShownDialog();
 // A child window of the dialog whose text is this, or null.
 HWND FindChildWithText(HWND dialog, const wchar_t* text);
 // Presses a button of the dialog (by its id) the way its own click would.

@@ -1,31 +1,12 @@
 #include "MessageBoxAnswerer.h"
 
+#include "DialogAnswerer.h"
+
 #include <chrono>
 
 namespace {
 
 constexpr int MessageTextId = 0xFFFF; // the static control that holds a message box's text
-
-HWND FindOwnDialog()
-{
-    struct Search {
-        DWORD process;
-        HWND found;
-    } search{GetCurrentProcessId(), nullptr};
-    EnumWindows([](HWND window, LPARAM data) {
-        auto& s = *reinterpret_cast<Search*>(data);
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        wchar_t className[16] = {};
-        GetClassNameW(window, className, 16);
-        if (process == s.process && IsWindowVisible(window) && std::wstring(className) == L"#32770") {
-            s.found = window;
-            return FALSE;
-        }
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 std::wstring TextOf(HWND window)
 {
@@ -53,12 +34,12 @@ std::vector<MessageBoxAnswerer::Box> MessageBoxAnswerer::Boxes() const
 void MessageBoxAnswerer::Watch()
 {
     while (!stop_) {
-        if (const HWND box = FindOwnDialog()) {
+        if (const HWND box = FindShownDialog()) {
             {
                 std::lock_guard lock(mutex_);
                 boxes_.push_back({TextOf(box), TextOf(GetDlgItem(box, MessageTextId))});
             }
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            PressButton(box, IDOK);
             while (!stop_ && IsWindow(box) && IsWindowVisible(box))
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
