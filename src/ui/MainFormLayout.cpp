@@ -142,7 +142,7 @@ void TMainFormVelmor::CreateParametersPage()
     tbParams.AddButton({Cmd::btnMultimedia, Kind::CheckGroup, 12});
     tbParams.SetDown(Cmd::btnDateTime, true);
     // The four buttons choose the page in their order.
-    tbParams.SetOnClick([this](int id) { pcParams.SetActivePageIndex(id - Cmd::btnDateTime); });
+    tbParams.SetOnClick([this](int id) { OnCommand(id); });
 
     pcParams.Create(tsParameters.Handle(), Ctl::pcParams);
     CreateDateTimePage(pcParams.AddPage(Ctl::tsDateTime).Handle());

@@ -100,6 +100,7 @@ void TMainFormVelmor::FormCreate()
     SetUpScanners();
     DragAcceptFiles(Handle(), TRUE);
     FIniFile = std::make_unique<TIniFile>(ExecutableWithExtension(L".ini"));
+    LoadSettings();
     ApplyTexts();
     LayoutFilesPage();
     SetFocus(pcDTC.Handle());
@@ -148,6 +149,7 @@ void TMainFormVelmor::FormDestroy()
     DragAcceptFiles(Handle(), FALSE);
     StopScanners();
     Application().SetOnHint(nullptr); // the status bar goes with the window
+    SaveSettings();
     FIniFile.reset();
     lvFiles.Clear();
     FGIFImage.reset();
@@ -205,6 +207,9 @@ LRESULT TMainFormVelmor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // Only top-level windows hear of these; the status bar follows the system's colours.
         SB.Send(message, wParam, lParam);
         break;
+    case WM_INITMENUPOPUP:
+        MenuPopup(reinterpret_cast<HMENU>(wParam));
+        return 0;
     case WM_MENUSELECT:
         MenuSelect(wParam, lParam);
         return 0;

@@ -87,6 +87,61 @@ private:
     // Commands of the menus and tool buttons (MainFormCommands.cpp).
     void OnCommand(int id);
     void file_CloseClick();
+    void item_ContentsClick();
+    void item_AboutClick();
+
+    // The enabling of menu items each time a menu opens (MainFormMenuState.cpp).
+    void MenuPopup(HMENU menu);
+    void FileMenuClick();
+    void EditMenuClick();
+    void PopupMenu1Popup();
+
+    // The view state: style, grid lines, the two bars (MainFormView.cpp).
+    void ViewMenuClick();
+    void item_ToolbarClick();
+    void item_StatusBarClick();
+    void item_GridLinesClick();
+    void item_ViewIconsClick();
+    void item_ViewSmallIconsClick();
+    void item_ViewListClick();
+    void item_ViewDetailsClick();
+    void cbShortDateFormatClick();
+
+    // The settings file (MainFormSettings.cpp).
+    void LoadSettings();
+    void SaveSettings();
+
+    // The parameter pages and the enabling of their controls (MainFormPages.cpp).
+    void btnDateTimeClick();
+    void btnAttributesClick();
+    void btnRenameClick();
+    void btnMultimediaClick();
+    void pcParamsChange();
+    void rbSetSelectedDateClick();
+    void rbSetSeparateDateClick();
+    void rbDoNotChangeDateClick();
+    void btnTodayClick();
+    void cbRemoveAttrClick();
+    void rbSetAttrClick();
+
+    // Editing the list (MainFormEditing.cpp).
+    void item_DeleteClick();
+    void item_RemoveFileClick();
+    void item_RemoveFolderClick();
+    void item_ClearListClick();
+    void item_InvertSelectionClick();
+    void item_InvertCheckedClick();
+
+    // Sorting the list (MainFormSorting.cpp).
+    void lvFilesColumnClick(int column);
+    void item_ByNameClick();
+    void item_ByTypeClick();
+    void item_BySizeClick();
+    void item_ByCreatedClick();
+    void item_ByModifiedClick();
+    void item_ByOpenedClick();
+    void item_ByAttrClick();
+    void item_ByFolderClick();
 
     // The processing run (MainFormRun.cpp) and its steps (MainFormDates.cpp,
     // MainFormAttributes.cpp, MainFormRename.cpp, MainFormMultimedia.cpp).
@@ -172,7 +227,7 @@ private:
     std::unique_ptr<TID3v1> FID3v1;
     std::unique_ptr<TIniFile> FIniFile;
     int FSortColumn = 0;
-    bool FSortAscending = true;
+    bool FSortAscending = false;
     bool FIdle = true;
     bool closeAfterRun_ = false; // the window was closed during a run
     unsigned char FAddMode = 0;
