@@ -48,6 +48,14 @@ void Menu::AppendSeparator(HMENU into)
     AppendMenuW(into, MF_SEPARATOR, 0, nullptr);
 }
 
+HMENU Menu::Submenu(int id) const
+{
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_SUBMENU;
+    return GetMenuItemInfoW(handle_, static_cast<UINT>(id), FALSE, &item) ? item.hSubMenu : nullptr;
+}
+
 void Menu::SetCaption(int id, const std::wstring& caption)
 {
     MENUITEMINFOW item{};

@@ -21,6 +21,8 @@ public:
     // A submenu item with its own id (for its caption and hint); returns the new submenu.
     HMENU AppendSubmenu(HMENU into, int id);
     void AppendSeparator(HMENU into);
+    // The menu that a submenu item opens, or null.
+    HMENU Submenu(int id) const;
 
     void SetCaption(int id, const std::wstring& caption);
     std::wstring Caption(int id) const;
