@@ -2,6 +2,7 @@
 #include "MainFormVelmor.h"
 
 #include "Ids.h"
+#include "toolkit/Application.h"
 
 namespace {
 
@@ -67,8 +68,10 @@ void TMainFormVelmor::file_CloseClick()
         PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
+// The help viewer reports a missing help file itself.
 void TMainFormVelmor::item_ContentsClick()
 {
+    WinHelpW(Handle(), Application().HelpFile().c_str(), HELP_FINDER, 0);
 }
 
 void TMainFormVelmor::item_AboutClick()

@@ -60,10 +60,13 @@ const MenuItemText MainMenuItems[] = {
     {Cmd::item_About, 65186, 65187, 1},
 };
 
-// The list's pop-up menu. Its add-folder item has neither submenu nor handler.
+// The list's pop-up menu. Its add-folder item opens the three add modes, as in the Edit menu.
 const MenuItemText PopupMenu1Items[] = {
     {Cmd::item_AddFile, 65259, 65260, 0},
-    {Cmd::item_AddFolder, 65261, 65262, 0},
+    {Cmd::item_AddFolder, 65261, 65262, 0, Item::Submenu},
+    {Cmd::item_AddFilesOnly, 65263, 65262, 1},
+    {Cmd::item_AddFilesAndFolders, 65232, 65262, 1},
+    {Cmd::item_AddFoldersOnly, 65233, 65262, 1},
     {Separator, 0, 0, 0},
     {Cmd::item_RemoveFile, 65234, 65235, 0},
     {Cmd::item_RemoveFolder, 65236, 65237, 0},

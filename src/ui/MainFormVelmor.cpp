@@ -6,6 +6,7 @@
 #include "Ids.h"
 #include "ToolbarImages.h"
 #include "toolkit/Application.h"
+#include "toolkit/WaitCursor.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -96,6 +97,7 @@ void TMainFormVelmor::FormCreate()
     FIdle = true;
     pcDTC.SetActivePageIndex(0);
     SetPickersToNow();
+    ConnectPageControls();
     LoadToolbarImages();
     SetUpScanners();
     DragAcceptFiles(Handle(), TRUE);
@@ -109,11 +111,8 @@ void TMainFormVelmor::FormCreate()
 void TMainFormVelmor::SetPickersToNow()
 {
     for (DateTimePicker* picker : {&dtpDate, &dtpTime, &dtpCreatedDate, &dtpCreatedTime,
-                                   &dtpModifiedDate, &dtpModifiedTime, &dtpOpenedDate}) {
-        SYSTEMTIME now;
-        GetLocalTime(&now);
-        picker->SetValue(now);
-    }
+                                   &dtpModifiedDate, &dtpModifiedTime, &dtpOpenedDate})
+        picker->SetToNow();
 }
 
 void TMainFormVelmor::LoadToolbarImages()
@@ -145,7 +144,7 @@ void TMainFormVelmor::ApplyWindowFont(UniqueFont font)
 
 void TMainFormVelmor::FormDestroy()
 {
-    const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    const WaitCursor wait;
     DragAcceptFiles(Handle(), FALSE);
     StopScanners();
     Application().SetOnHint(nullptr); // the status bar goes with the window
@@ -154,7 +153,6 @@ void TMainFormVelmor::FormDestroy()
     lvFiles.Clear();
     FGIFImage.reset();
     FID3v1.reset();
-    SetCursor(previous);
 }
 
 void TMainFormVelmor::WMGetMinMaxInfo(MINMAXINFO& limits)

@@ -32,6 +32,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TMainFormVelmor : public Window {
 public:
@@ -112,6 +113,8 @@ private:
     void SaveSettings();
 
     // The parameter pages and the enabling of their controls (MainFormPages.cpp).
+    void ConnectPageControls();
+    void SetDateControlsEnabled(bool oneValue, bool today, bool separateValues);
     void btnDateTimeClick();
     void btnAttributesClick();
     void btnRenameClick();
@@ -125,6 +128,7 @@ private:
     void rbSetAttrClick();
 
     // Editing the list (MainFormEditing.cpp).
+    std::vector<int> SelectedRowsFromLast() const;
     void item_DeleteClick();
     void item_RemoveFileClick();
     void item_RemoveFolderClick();

@@ -35,3 +35,10 @@ void DateTimePicker::SetCalendarColour(int which, COLORREF colour)
 {
     Send(DTM_SETMCCOLOR, static_cast<WPARAM>(which), static_cast<LPARAM>(colour));
 }
+
+void DateTimePicker::SetToNow()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    SetValue(now);
+}

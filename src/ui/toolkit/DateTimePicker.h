@@ -10,6 +10,8 @@ public:
     void Create(HWND parent, int id, Kind kind, const RECT& bounds);
     SYSTEMTIME Value() const;
     void SetValue(const SYSTEMTIME& value);
+    // The clock is read anew for each picker.
+    void SetToNow();
     // Switches a date picker between the system's short and long date formats.
     void SetShortDateFormat(bool shortFormat);
     void SetCalendarColour(int which, COLORREF colour);

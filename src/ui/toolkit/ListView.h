@@ -44,6 +44,7 @@ public:
     // additions still shows at that interval.
     void DeferDrawing(UINT milliseconds);
     bool DrawingDeferred() const { return drawingDeferred_; }
+    void Delete(int item) { Send(LVM_DELETEITEM, static_cast<WPARAM>(item)); }
     void Clear() { Send(LVM_DELETEALLITEMS); }
 
     ViewStyle View() const { return static_cast<ViewStyle>(Send(LVM_GETVIEW)); }
